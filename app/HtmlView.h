@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+// What the main window needs from an embedded HTML view. The engine behind it lives in
+// a plugin library loaded after the first paint, so the program itself never links it.
+// No signals here: the interface is shared by the program and the plugin, so it carries no
+// meta-object of its own.
+class HtmlView : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    // Shows the page whose file at `path` has just been written with `bytes` (GBK text).
+    virtual void showPage(const QString& path, const QByteArray& bytes) = 0;
+    // True while a page is still loading.
+    virtual bool busy() const = 0;
+    // True once a document has been loaded into the view.
+    virtual bool hasDocument() const = 0;
+    // Scrolls the document to (x, y) even when the page would fit the view.
+    virtual void scrollDocument(int x, int y) = 0;
+    // Takes the scroll bars off the document (the body's scroll = "no").
+    virtual void hideScrollBars() = 0;
+    // Called whenever a page has finished loading, possibly more than once per page.
+    virtual void setDownloadComplete(std::function<void()> handler) = 0;
+};
+
+// The entry points the plugin library exports, by name, with C linkage.
+extern "C" {
+using CreateHtmlViewFn = HtmlView* (*)(QWidget* parent);
+using PrewarmHtmlEngineFn = void (*)();
+}
+inline constexpr const char* kCreateHtmlViewSymbol = "pelmoraCreateHtmlView";
+inline constexpr const char* kPrewarmHtmlEngineSymbol = "pelmoraPrewarmHtmlEngine";

@@ -1,0 +1,418 @@
+#include "Unit1.h"
+
+#include "Dialogs.h"
+#include "HtmlView.h"
+#include "HtmlViewLoader.h"
+#include "PageHost.h"
+#include "PageTexts.h"
+#include "SettingsFile.h"
+#include "ui_Unit1.h"
+
+#include "Deposit.h"
+#include "FloatEnv.h"
+#include "Health.h"
+#include "NumberText.h"
+#include "UnitFunc.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kSection = QStringLiteral("MainForm");
+constexpr int kDefaultLeft = 217;
+constexpr int kDefaultTop = 179;
+
+struct TabSize {
+    int width, height;
+};
+// Outer window size per tab, by tab index.
+constexpr TabSize kTabSizes[] = {{780, 420}, {518, 430}, {528, 460}, {537, 470}, {810, 505}};
+
+struct ConversionPage {
+    const char* pageFile;
+    int height; // outer window height after its label is clicked; the width is 810
+};
+// By selector tag 1 to 8.
+constexpr ConversionPage kConversionPages[] = {
+    {"changdu.html", 475}, {"gongl.html", 365}, {"mianji.html", 380}, {"tiji.html", 470},
+    {"yali.html", 455},    {"wendu.html", 255}, {"weight.html", 470}, {"gongn.html", 325},
+};
+constexpr int kConversionWidth = 810;
+
+const QColor kLabelHighlighted(0, 0, 128); // navy
+const QColor kLabelNormal(62, 172, 238);
+
+std::string utf8(const QString& text) {
+    return text.toStdString();
+}
+QString general(long double value) {
+    return QString::fromStdString(calc::formatGeneral(value));
+}
+bool isNumber(const QString& text) {
+    return calc::readNumber(utf8(text)).has_value();
+}
+// A field's number held as a double; a magnitude beyond the double range overflows.
+double fieldNumber(const QString& text) {
+    return calc::toDouble(calc::parseNumber(utf8(text)));
+}
+
+void setLabelText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize();
+}
+
+void setLabelLook(QLabel* label, bool highlighted) {
+    QFont f(QStringLiteral("宋体"));
+    f.setPixelSize(14);
+    f.setBold(highlighted);
+    label->setFont(f);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, highlighted ? kLabelHighlighted : kLabelNormal);
+    label->setPalette(pal);
+    label->adjustSize();
+}
+
+} // namespace
+
+TFrm::TFrm(const QString& settingsPath, QWidget* parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::Frm>()) {
+    m_ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    // Static labels size themselves to their text.
+    for (QLabel* label : findChildren<QLabel*>())
+        if (!label->wordWrap())
+            label->adjustSize();
+    m_ui->StatusBar1->setFixedHeight(19);
+    m_ui->StatusBar1->setSizeGripEnabled(false);
+
+    auto& ui = *m_ui;
+    connect(ui.PCMain, &QTabWidget::currentChanged, this, &TFrm::PCMainChange);
+    connect(ui.BtnCalc1, &QPushButton::clicked, this, &TFrm::BtnCalc1Click);
+    connect(ui.BtnZero1, &QPushButton::clicked, this, &TFrm::BtnZero1Click);
+    connect(ui.CbSuodeshui, &QComboBox::activated, this, &TFrm::CbSuodeshuiChange);
+    connect(ui.CbTime, &QComboBox::activated, this, &TFrm::CbTimeChange);
+    connect(ui.Button3, &QPushButton::clicked, this, &TFrm::Button3Click);
+    connect(ui.Button4, &QPushButton::clicked, this, &TFrm::Button4Click);
+    connect(ui.Button1, &QPushButton::clicked, this, &TFrm::Button1Click);
+    connect(ui.Button2, &QPushButton::clicked, this, &TFrm::Button2Click);
+    ui.EdtFirstStep->installEventFilter(this);
+    for (QLabel* label : {ui.lab1, ui.lab2, ui.lab3, ui.lab4, ui.lab5, ui.lab6, ui.lab7, ui.lab8})
+        label->installEventFilter(this);
+    qApp->installEventFilter(this);
+
+    FormCreate(settingsPath);
+}
+
+TFrm::~TFrm() {
+    qApp->removeEventFilter(this);
+}
+
+void TFrm::FormCreate(const QString& settingsPath) {
+    auto& ui = *m_ui;
+    ConversionLabels = {ui.lab1, ui.lab2, ui.lab3, ui.lab4, ui.lab5, ui.lab6, ui.lab7, ui.lab8};
+    highlightConversionLabel(1);
+    // The design leaves tab 4 active, so this is a change and sizes the window for tab 1.
+    ui.PCMain->setCurrentIndex(1);
+    TermMonths = 3;
+    m_settingsFile = std::make_unique<SettingsFile>(
+        settingsPath.isEmpty() ? SettingsFile::defaultPath() : settingsPath);
+    move(m_settingsFile->readInteger(kSection, QStringLiteral("Left"), kDefaultLeft), y());
+    move(x(), m_settingsFile->readInteger(kSection, QStringLiteral("Top"), kDefaultTop));
+}
+
+void TFrm::setOuterSize(int width, int height) {
+    m_outerSize = {width, height};
+    // Before the window is shown its frame is unknown; showEvent applies the size again.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    setFixedSize(width - frame.width(), height - frame.height());
+}
+
+QSize TFrm::outerSize() const {
+    return frameGeometry().size();
+}
+
+void TFrm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    QTimer::singleShot(0, this,
+                       [this] { setOuterSize(m_outerSize.width(), m_outerSize.height()); });
+}
+
+void TFrm::PCMainChange(int index) {
+    switch (index) {
+    case 0:
+        showPageSwallowingErrors(QStringLiteral("calc.html"), webCalc());
+        break;
+    case 4:
+        highlightConversionLabel(1);
+        break;
+    default:
+        break;
+    }
+    if (index >= 0 && index < int(std::size(kTabSizes)))
+        setOuterSize(kTabSizes[index].width, kTabSizes[index].height);
+    if (index == 4)
+        showPageSwallowingErrors(QStringLiteral("changdu.html"), webDlh());
+}
+
+void TFrm::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+void TFrm::FormClose() {
+    runHandler(this, [this] {
+        // Each key is written through at once; the first failure ends the writing.
+        const QRect frame = frameGeometry();
+        m_settingsFile->writeInteger(kSection, QStringLiteral("Left"), frame.left());
+        m_settingsFile->writeInteger(kSection, QStringLiteral("Top"), frame.top());
+        m_settingsFile->writeInteger(kSection, QStringLiteral("Width"), frame.width());
+        m_settingsFile->writeInteger(kSection, QStringLiteral("Height"), frame.height());
+        m_settingsFile->writeInteger(kSection, QStringLiteral("PageIndex"),
+                                     m_ui->PCMain->currentIndex());
+    });
+    // Even when the settings could not be saved, the window closes and leaves no page files.
+    PageHost::deletePageFiles();
+}
+
+// ---- Income tax ------------------------------------------------------------------------
+
+void TFrm::BtnCalc1Click() {
+    runHandler(this, [this] {
+        auto& ui = *m_ui;
+        const QString salary = ui.EdtSalary->text();
+        if (salary.isEmpty())
+            return Dialogs::current().message(this, QStringLiteral("请输入收入金额！"));
+        if (!isNumber(salary))
+            return Dialogs::current().message(this, QStringLiteral("收入金额必须为数字！"));
+        if (ui.EdtFirstStep->text().isEmpty())
+            return Dialogs::current().message(this, QStringLiteral("所得税起征金额不能为空！"));
+
+        double tax = 0;
+        const int kind = ui.CbSuodeshui->currentIndex();
+        if (kind == calc::kWageKind) {
+            // The threshold counts for wages only, and only wages parse it.
+            const double income = fieldNumber(salary);
+            const double threshold = fieldNumber(ui.EdtFirstStep->text());
+            tax = calc::incomeTax(kind, calc::wageTaxable(income, threshold));
+        } else if (kind > 0 && kind < int(calc::kIncomeKinds.size())) {
+            tax = calc::incomeTax(kind, fieldNumber(salary));
+        }
+        ui.PnlRet1->setVisible(true);
+        setLabelText(ui.LabShui, general(tax) + QStringLiteral(" 元"));
+        const long double left = calc::afterTax(calc::parseNumber(utf8(salary)), tax);
+        setLabelText(ui.LabShuihou, general(left) + QStringLiteral(" 元"));
+    });
+}
+
+void TFrm::BtnZero1Click() {
+    m_ui->EdtSalary->clear();
+    m_ui->EdtFirstStep->clear();
+}
+
+void TFrm::CbSuodeshuiChange(int index) {
+    auto& ui = *m_ui;
+    const bool wages = index == calc::kWageKind;
+    for (QWidget* w : {static_cast<QWidget*>(ui.LabDangdi), static_cast<QWidget*>(ui.EdtFirstStep),
+                       static_cast<QWidget*>(ui.LabYuan1), static_cast<QWidget*>(ui.Lab2000)})
+        w->setVisible(wages);
+    // Without the threshold row the buttons move up into it.
+    const int top = wages ? 198 : 148;
+    ui.BtnCalc1->move(ui.BtnCalc1->x(), top);
+    ui.BtnZero1->move(ui.BtnZero1->x(), top);
+}
+
+bool TFrm::EdtFirstStepKeyPress(QChar key) const {
+    return (key >= QLatin1Char('0') && key <= QLatin1Char('9')) || key == QChar(8);
+}
+
+// ---- Deposit interest ------------------------------------------------------------------
+
+void TFrm::CbTimeChange(int index) {
+    if (index < 0 || index >= int(calc::kDepositTerms.size()))
+        return;
+    const calc::DepositTerm& term = calc::kDepositTerms[index];
+    m_ui->EdtRat->setText(QString::fromUtf8(term.rate.data(), qsizetype(term.rate.size())));
+    TermMonths = term.months;
+}
+
+void TFrm::Button3Click() {
+    runHandler(this, [this] {
+        auto& ui = *m_ui;
+        const QString amount = ui.EdtAmt->text(), rate = ui.EdtRat->text();
+        if (amount.isEmpty())
+            return Dialogs::current().message(this, QStringLiteral("请输入存款金额！"));
+        if (!isNumber(amount))
+            return Dialogs::current().message(this, QStringLiteral("存款金额必须为数字！"));
+        if (rate.isEmpty())
+            return Dialogs::current().message(this, QStringLiteral("请输入存款利率！"));
+        if (!isNumber(rate))
+            return Dialogs::current().message(this, QStringLiteral("存款利率必须为数字！"));
+
+        ui.PnlRet2->setVisible(true);
+        const calc::DepositResult r =
+            calc::depositInterest(fieldNumber(amount), fieldNumber(rate), TermMonths);
+        setLabelText(ui.LabLixi, general(r.interest));
+        setLabelText(ui.LabLixirui, general(r.interestTax));
+        setLabelText(ui.LabHeji, general(r.total));
+    });
+}
+
+void TFrm::Button4Click() {
+    m_ui->EdtAmt->clear();
+    m_ui->EdtRat->clear();
+}
+
+// ---- Health ----------------------------------------------------------------------------
+
+void TFrm::Button1Click() {
+    runHandler(this, [this] {
+        auto& ui = *m_ui;
+        const QString height = ui.EdtHeight->text(), weight = ui.EdtWeight->text();
+        if (height.isEmpty())
+            return Dialogs::current().message(this, QStringLiteral("请输入您的身高！"));
+        if (!isNumber(height))
+            return Dialogs::current().message(this, QStringLiteral("身高必须为数字！"));
+        if (weight.isEmpty())
+            return Dialogs::current().message(this, QStringLiteral("请输入您的体重！"));
+        if (!isNumber(weight))
+            return Dialogs::current().message(this, QStringLiteral("体重必须为数字！"));
+
+        ui.PnlRet3->setVisible(true);
+        const double w = fieldNumber(weight);
+        const double h = fieldNumber(height);
+        const int index = calc::healthIndex(h, w);
+        setLabelText(ui.LabJiankang, QString::number(index));
+        const std::string_view verdict = calc::healthVerdict(index);
+        setLabelText(ui.LabShuoming, QString::fromUtf8(verdict.data(), qsizetype(verdict.size())));
+    });
+}
+
+void TFrm::Button2Click() {
+    m_ui->EdtHeight->clear();
+    m_ui->EdtWeight->clear();
+}
+
+// ---- Unit conversion and the HTML views -------------------------------------------------
+
+void TFrm::highlightConversionLabel(int tag) {
+    for (QLabel* label : ConversionLabels)
+        setLabelLook(label, label->property("tag").toInt() == tag);
+}
+
+void TFrm::lab1Click(QLabel* sender) {
+    const int tag = sender->property("tag").toInt();
+    highlightConversionLabel(tag);
+    if (tag < 1 || tag > int(std::size(kConversionPages)))
+        return;
+    const ConversionPage& page = kConversionPages[tag - 1];
+    setOuterSize(kConversionWidth, page.height);
+    showPageSwallowingErrors(QString::fromLatin1(page.pageFile), webDlh());
+}
+
+void TFrm::showPageSwallowingErrors(const QString& pageFile, HtmlView* view) {
+    try {
+        PageHost::ShowPage(pages::pageLines(pageFile), pageFile, view);
+    } catch (const std::exception&) {
+        // The view keeps whatever it showed before.
+    }
+}
+
+HtmlView* TFrm::ensureView(HtmlView*& view, QWidget* host) {
+    if (!view) {
+        view = HtmlViewLoader::create(host);
+        if (!view)
+            return nullptr;
+        auto* layout = host->layout() ? host->layout() : new QVBoxLayout(host);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(view);
+        view->setDownloadComplete([this] { WebCalcDownloadComplete(); });
+    }
+    return view;
+}
+
+HtmlView* TFrm::webCalc() {
+    return ensureView(m_webCalc, m_ui->WebCalc);
+}
+HtmlView* TFrm::webDlh() {
+    return ensureView(m_webDlh, m_ui->WebDlh);
+}
+
+void TFrm::prewarmHtmlViews() {
+    if (!HtmlViewLoader::prewarm())
+        return;
+    webCalc();
+    webDlh();
+}
+
+void TFrm::WebCalcDownloadComplete() {
+    // Whichever view finished, the calculator view is the one adjusted.
+    HtmlView* view = m_webCalc;
+    if (!view || !view->hasDocument())
+        return;
+    view->scrollDocument(0, 10);
+    if (!view->busy())
+        view->hideScrollBars();
+}
+
+// ---- Events ----------------------------------------------------------------------------
+
+bool TFrm::ApplicationEvents1Message(QObject* target, QEvent* event) const {
+    bool rightButton = false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        rightButton = static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+        break;
+    case QEvent::ContextMenu:
+        rightButton = true;
+        break;
+    default:
+        return false;
+    }
+    if (!rightButton || !target->isWidgetType())
+        return false;
+    auto* widget = static_cast<QWidget*>(target);
+    return m_ui->WebCalc->isAncestorOf(widget) || m_ui->WebDlh->isAncestorOf(widget);
+}
+
+bool TFrm::eventFilter(QObject* watched, QEvent* event) {
+    if (ApplicationEvents1Message(watched, event))
+        return true; // swallowed: the pages' own context menus never open
+    if (watched == m_ui->EdtFirstStep && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Tab moves the focus on and Delete edits; neither is a typed character.
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+            key->key() == Qt::Key_Delete || key->text().isEmpty())
+            return false;
+        return !EdtFirstStepKeyPress(key->text().front());
+    }
+    if (watched == m_ui->EdtFirstStep && event->type() == QEvent::InputMethod) {
+        // Characters composed by an input method are typed characters too.
+        auto* im = static_cast<QInputMethodEvent*>(event);
+        QString kept;
+        for (QChar c : im->commitString())
+            if (EdtFirstStepKeyPress(c))
+                kept += c;
+        if (kept == im->commitString())
+            return false;
+        QInputMethodEvent filtered(im->preeditString(), im->attributes());
+        filtered.setCommitString(kept);
+        QCoreApplication::sendEvent(watched, &filtered);
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease && ConversionLabels.contains(watched) &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        lab1Click(static_cast<QLabel*>(watched));
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

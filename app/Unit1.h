@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+#include <memory>
+
+class QLabel;
+class HtmlView;
+class SettingsFile;
+namespace Ui {
+class Frm;
+}
+
+// The main window: five tabs (scientific calculator, income tax, deposit interest, health,
+// unit conversion), the Help menu and the status bar.
+class TFrm : public QMainWindow {
+    Q_OBJECT
+public:
+    // `settingsPath` is the settings file; empty means the usual place.
+    explicit TFrm(const QString& settingsPath = QString(), QWidget* parent = nullptr);
+    ~TFrm() override;
+
+    // Window sizes are outer sizes: the window system's frame is included.
+    void setOuterSize(int width, int height);
+    QSize outerSize() const;
+
+    int termMonths() const { return TermMonths; }
+    const QList<QLabel*>& conversionLabels() const { return ConversionLabels; }
+    // The HTML view of tab 0 or tab 4, created on first use; nullptr when the HTML engine
+    // cannot be loaded.
+    HtmlView* webCalc();
+    HtmlView* webDlh();
+    // Loads the HTML engine and creates both views ahead of their first use.
+    void prewarmHtmlViews();
+
+    Ui::Frm* ui() const { return m_ui.get(); }
+
+public slots:
+    void PCMainChange(int index);
+    // Income tax
+    void BtnCalc1Click();
+    void BtnZero1Click();
+    void CbSuodeshuiChange(int index);
+    // Deposit interest
+    void CbTimeChange(int index);
+    void Button3Click();
+    void Button4Click();
+    // Health
+    void Button1Click();
+    void Button2Click();
+    // Unit conversion selector
+    void lab1Click(QLabel* sender);
+    // After a page has loaded in either view
+    void WebCalcDownloadComplete();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate(const QString& settingsPath);
+    void FormClose();
+    // A typed character reaches the threshold field only when this returns true.
+    bool EdtFirstStepKeyPress(QChar key) const;
+    bool ApplicationEvents1Message(QObject* target, QEvent* event) const;
+    HtmlView* ensureView(HtmlView*& view, QWidget* host);
+    void showPageSwallowingErrors(const QString& pageFile, HtmlView* view);
+    void highlightConversionLabel(int tag);
+
+    std::unique_ptr<Ui::Frm> m_ui;
+    QList<QLabel*> ConversionLabels;
+    int TermMonths = 0;
+    std::unique_ptr<SettingsFile> m_settingsFile;
+    HtmlView* m_webCalc = nullptr;
+    HtmlView* m_webDlh = nullptr;
+    QSize m_outerSize;
+};

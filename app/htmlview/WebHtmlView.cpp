@@ -1,0 +1,140 @@
+#include "WebHtmlView.h"
+
+#include <QFile>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace {
+
+// Chromium ignores borderColorLight/borderColorDark; draw the two-shade border they ask for:
+// light on the table's top and left, dark on its bottom and right, the reverse on its cells.
+// Runs in its own world, so the page's globals are never touched.
+const char* const kBorderScript = R"JS(
+(function () {
+  var tables = document.getElementsByTagName('table');
+  for (var i = 0; i < tables.length; i++) {
+    var t = tables[i];
+    var light = t.getAttribute('bordercolorlight');
+    var dark = t.getAttribute('bordercolordark');
+    var width = parseInt(t.getAttribute('border'), 10);
+    if ((!light && !dark) || !(width > 0)) continue;
+    light = light || dark; dark = dark || light;
+    var paint = function (el, topLeft, bottomRight) {
+      el.style.borderStyle = 'solid';
+      el.style.borderTopColor = topLeft; el.style.borderLeftColor = topLeft;
+      el.style.borderBottomColor = bottomRight; el.style.borderRightColor = bottomRight;
+    };
+    paint(t, light, dark);
+    for (var r = 0; r < t.rows.length; r++)
+      for (var c = 0; c < t.rows[r].cells.length; c++)
+        paint(t.rows[r].cells[c], dark, light);
+  }
+})();
+)JS";
+
+class Page : public QWebEnginePage {
+public:
+    using QWebEnginePage::QWebEnginePage;
+    std::function<void(const QString&)> alertHandler;
+    QStringList errors;
+
+protected:
+    void javaScriptAlert(const QUrl& origin, const QString& msg) override {
+        if (alertHandler)
+            alertHandler(msg);
+        else
+            QWebEnginePage::javaScriptAlert(origin, msg);
+    }
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
+                                  int line, const QString&) override {
+        if (level == ErrorMessageLevel)
+            errors << QStringLiteral("%1 (line %2)").arg(message).arg(line);
+    }
+};
+
+void configureProfile(QWebEngineProfile* profile) {
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    QWebEngineScript borders;
+    borders.setName(QStringLiteral("pelmora-borders"));
+    borders.setSourceCode(QString::fromUtf8(kBorderScript));
+    borders.setInjectionPoint(QWebEngineScript::DocumentReady);
+    borders.setWorldId(QWebEngineScript::ApplicationWorld);
+    borders.setRunsOnSubFrames(false);
+    profile->scripts()->insert(borders);
+
+    // No Linux font answers to the Song face the pages were drawn for; use a Song (serif) CJK face.
+    QWebEngineSettings* s = profile->settings();
+    s->setFontFamily(QWebEngineSettings::StandardFont, QStringLiteral("Noto Serif CJK SC"));
+    s->setFontFamily(QWebEngineSettings::SerifFont, QStringLiteral("Noto Serif CJK SC"));
+    s->setFontFamily(QWebEngineSettings::SansSerifFont, QStringLiteral("Noto Sans CJK SC"));
+    s->setFontFamily(QWebEngineSettings::FixedFont, QStringLiteral("Noto Sans Mono CJK SC"));
+    s->setDefaultTextEncoding(QStringLiteral("GBK"));
+    s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    s->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+}
+
+} // namespace
+
+WebHtmlView::WebHtmlView(QWidget* parent) : HtmlView(parent), m_view(new QWebEngineView(this)) {
+    configureProfile(QWebEngineProfile::defaultProfile());
+    m_view->setPage(new Page(QWebEngineProfile::defaultProfile(), m_view));
+    m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+    connect(m_view, &QWebEngineView::loadStarted, this, [this] { m_loading = true; });
+    connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
+        m_loading = false;
+        m_hasDocument = m_hasDocument || ok;
+        if (m_downloadComplete)
+            m_downloadComplete();
+    });
+}
+
+QWebEnginePage* WebHtmlView::page() const {
+    return m_view->page();
+}
+
+void WebHtmlView::showPage(const QString& path, const QByteArray& bytes) {
+    static_cast<Page*>(page())->errors.clear();
+    m_loading = true;
+    // The bytes go over with their charset stated: Chromium would otherwise guess it.
+    m_view->setContent(bytes, QStringLiteral("text/html;charset=GBK"), QUrl::fromLocalFile(path));
+}
+
+void WebHtmlView::scrollDocument(int x, int y) {
+    // A page that fits the view cannot scroll; make it tall enough that it really moves.
+    page()->runJavaScript(QStringLiteral("(function(x,y){var b=document.body;if(!b)return;"
+                                         "var need=window.innerHeight+y;"
+                                         "if(document.documentElement.scrollHeight<need)"
+                                         "b.style.minHeight=need+'px';"
+                                         "window.scroll(x,y);})(%1,%2)")
+                              .arg(x)
+                              .arg(y),
+                          QWebEngineScript::ApplicationWorld);
+}
+
+void WebHtmlView::hideScrollBars() {
+    // Without a doctype the body's overflow governs the whole viewport.
+    page()->runJavaScript(QStringLiteral("if(document.body)document.body.style.overflow='hidden';"),
+                          QWebEngineScript::ApplicationWorld);
+}
+
+void WebHtmlView::setAlertHandler(std::function<void(const QString&)> handler) {
+    static_cast<Page*>(page())->alertHandler = std::move(handler);
+}
+
+QStringList WebHtmlView::scriptErrors() const {
+    return static_cast<Page*>(page())->errors;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "HtmlView.h"
+
+#include <QStringList>
+#include <functional>
+
+class QWebEngineView;
+class QWebEnginePage;
+
+// The HTML view on Qt WebEngine: the only code of the program that links the engine.
+class Q_DECL_EXPORT WebHtmlView : public HtmlView {
+public:
+    explicit WebHtmlView(QWidget* parent = nullptr);
+
+    void showPage(const QString& path, const QByteArray& bytes) override;
+    bool busy() const override { return m_loading; }
+    bool hasDocument() const override { return m_hasDocument; }
+    void scrollDocument(int x, int y) override;
+    void hideScrollBars() override;
+    void setDownloadComplete(std::function<void()> handler) override {
+        m_downloadComplete = std::move(handler);
+    }
+
+    // Replaces the modal alert box, so tests can record alerts instead of answering them.
+    void setAlertHandler(std::function<void(const QString&)> handler);
+    // Console errors of the page's scripts since the last page was shown.
+    QStringList scriptErrors() const;
+
+    QWebEngineView* webView() const { return m_view; }
+    QWebEnginePage* page() const;
+
+private:
+    QWebEngineView* m_view;
+    bool m_loading = false;
+    bool m_hasDocument = false;
+    std::function<void()> m_downloadComplete;
+};
