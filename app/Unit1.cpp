@@ -19,6 +19,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -90,6 +91,8 @@ TFrm::TFrm(const QString& settingsPath, QWidget* parent)
     for (QLabel* label : findChildren<QLabel*>())
         if (!label->wordWrap())
             label->adjustSize();
+    // The hint text uses the memo's whole width, as the lines were written for.
+    m_ui->Memo1->document()->setDocumentMargin(0);
     m_ui->StatusBar1->setFixedHeight(19);
     m_ui->StatusBar1->setSizeGripEnabled(false);
 

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 int main(int argc, char* argv[]) {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
@@ -13,6 +14,9 @@ int main(int argc, char* argv[]) {
                              "xvfb-run) and start it again.\n");
         return 1;
     }
+    // Chromium refuses to run as root inside its sandbox, and would take the program down.
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     // The HTML engine, loaded later as a plugin, shares OpenGL contexts with the widgets.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);

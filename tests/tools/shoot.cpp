@@ -1,0 +1,49 @@
+// Saves a PNG of every tab of the main window, as a user would see it, for a look against the
+// intended layout: pelmora_shots <folder> [--results]. With --results the calculators first
+// compute one example each, so their result panels show.
+#include "AppSetup.h"
+#include "Unit1.h"
+#include "ui_Unit1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTest>
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    setUpApplication(app);
+    const QStringList args = app.arguments();
+    const QString folder = args.size() > 1 ? args.at(1) : QStringLiteral("shots");
+    const bool results = args.contains(QStringLiteral("--results"));
+    QDir().mkpath(folder);
+
+    TFrm frm(QDir(folder).filePath(QStringLiteral("Pelmora.ini")));
+    frm.show();
+    QTest::qWait(200);
+    auto& ui = *frm.ui();
+    if (results) {
+        ui.EdtSalary->setText(QStringLiteral("5000"));
+        frm.BtnCalc1Click();
+        ui.EdtAmt->setText(QStringLiteral("10000"));
+        frm.Button3Click();
+        ui.EdtHeight->setText(QStringLiteral("175"));
+        ui.EdtWeight->setText(QStringLiteral("70"));
+        frm.Button1Click();
+    }
+    const bool web = args.contains(QStringLiteral("--web"));
+    if (web)
+        frm.prewarmHtmlViews();
+    for (int tab : {1, 2, 3, 0, 4}) {
+        if ((tab == 0 || tab == 4) && !web)
+            continue;
+        ui.PCMain->setCurrentIndex(tab);
+        QTest::qWait(tab == 0 || tab == 4 ? 2500 : 200);
+        const QString file = QDir(folder).filePath(QStringLiteral("tab%1.png").arg(tab));
+        frm.grab().save(file);
+        std::printf("%s %dx%d\n", qPrintable(file), frm.width(), frm.height());
+    }
+    return 0;
+}
