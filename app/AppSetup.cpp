@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QLoggingCategory>
 #include <QTranslator>
 
 void setUpApplication(QApplication& app) {
@@ -13,20 +14,23 @@ void setUpApplication(QApplication& app) {
     QApplication::setOrganizationName(kAppTitle);
     QApplication::setApplicationVersion(QStringLiteral(PELMORA_VERSION));
 
-    // No Linux font answers to the Windows names: Chinese text in a Song face, Latin in
-    // look-alikes.
-    QFont::insertSubstitutions(QStringLiteral("宋体"), {QStringLiteral("Noto Serif CJK SC"),
-                                                        QStringLiteral("AR PL UMing CN")});
+    // No Linux font answers to the Windows names. Each maps straight to a face that carries both
+    // Latin and Chinese, so no fallback search runs: Song (serif) for the Song face, Hei (sans)
+    // for the sans faces.
+    const QString song = QStringLiteral("Noto Serif CJK SC"),
+                  hei = QStringLiteral("Noto Sans CJK SC");
+    QFont::insertSubstitutions(QStringLiteral("宋体"), {song, QStringLiteral("AR PL UMing CN")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans CJK SC")});
-    QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans CJK SC")});
-    QFont::insertSubstitutions(
-        QStringLiteral("@GungsuhChe"),
-        {QStringLiteral("Noto Serif CJK KR"), QStringLiteral("Noto Serif CJK SC")});
+                               {hei, QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {hei, QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("@GungsuhChe"),
+                               {QStringLiteral("Noto Serif CJK KR"), song});
     QFont base(QStringLiteral("MS Sans Serif"));
     base.setPixelSize(11);
     QApplication::setFont(base);
+
+    // The HTML engine describes its set-up at length on every start.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 
     // Standard buttons read "确定" like the rest of the interface.
     auto* qt = new QTranslator(&app);

@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "Dialogs.h"
+#include "FormLook.h"
 #include "HtmlView.h"
 #include "HtmlViewLoader.h"
 #include "PageHost.h"
@@ -68,6 +69,17 @@ void setLabelText(QLabel* label, const QString& text) {
     label->adjustSize();
 }
 
+// Labels size themselves to their text; done when their tab is first shown, to keep
+// start-up short.
+void fitLabels(QWidget* page) {
+    if (!page || page->property("labelsFitted").toBool())
+        return;
+    page->setProperty("labelsFitted", true);
+    for (QLabel* label : page->findChildren<QLabel*>())
+        if (!label->wordWrap())
+            label->adjustSize();
+}
+
 void setLabelLook(QLabel* label, bool highlighted) {
     QFont f(QStringLiteral("宋体"));
     f.setPixelSize(14);
@@ -84,13 +96,15 @@ void setLabelLook(QLabel* label, bool highlighted) {
 TFrm::TFrm(const QString& settingsPath, QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::Frm>()) {
     m_ui->setupUi(this);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    for (int i = 0; i < m_ui->PCMain->count(); ++i)
+        m_ui->PCMain->widget(i)->setAutoFillBackground(true);
+    applyFormLook(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    // Static labels size themselves to their text.
-    for (QLabel* label : findChildren<QLabel*>())
-        if (!label->wordWrap())
-            label->adjustSize();
     // The hint text uses the memo's whole width, as the lines were written for.
     m_ui->Memo1->document()->setDocumentMargin(0);
     m_ui->StatusBar1->setFixedHeight(19);
@@ -148,7 +162,22 @@ void TFrm::showEvent(QShowEvent* event) {
                        [this] { setOuterSize(m_outerSize.width(), m_outerSize.height()); });
 }
 
+bool TFrm::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        // Queued, so the paint is on screen first.
+        QTimer::singleShot(0, this, [this] {
+            emit firstPainted();
+            if (m_prewarmAfterFirstPaint)
+                QTimer::singleShot(50, this, &TFrm::prewarmHtmlViews);
+        });
+    }
+    return handled;
+}
+
 void TFrm::PCMainChange(int index) {
+    fitLabels(m_ui->PCMain->widget(index));
     switch (index) {
     case 0:
         showPageSwallowingErrors(QStringLiteral("calc.html"), webCalc());

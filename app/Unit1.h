@@ -32,8 +32,14 @@ public:
     HtmlView* webDlh();
     // Loads the HTML engine and creates both views ahead of their first use.
     void prewarmHtmlViews();
+    // Pre-warms the HTML views in idle time once the window has first been painted.
+    void setPrewarmAfterFirstPaint(bool on) { m_prewarmAfterFirstPaint = on; }
 
     Ui::Frm* ui() const { return m_ui.get(); }
+
+signals:
+    // The window has been painted for the first time.
+    void firstPainted();
 
 public slots:
     void PCMainChange(int index);
@@ -57,6 +63,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void FormCreate(const QString& settingsPath);
@@ -75,4 +82,6 @@ private:
     HtmlView* m_webCalc = nullptr;
     HtmlView* m_webDlh = nullptr;
     QSize m_outerSize;
+    bool m_painted = false;
+    bool m_prewarmAfterFirstPaint = false;
 };

@@ -12,7 +12,6 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     setUpApplication(app);
     const QStringList args = app.arguments();

@@ -1,0 +1,31 @@
+#include "AppMain.h"
+
+#include "AppSetup.h"
+#include "Unit1.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+int pelmoraMain(int argc, char* argv[], const std::function<void(TFrm&)>& started) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fprintf(stderr, "Pelmora needs a graphical display: set DISPLAY (or run it under "
+                             "xvfb-run) and start it again.\n");
+        return 1;
+    }
+    // Chromium refuses to run as root inside its sandbox, and would take the program down.
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QApplication app(argc, argv);
+    setUpApplication(app);
+
+    TFrm frm;
+    // Once the window has been painted, bring the HTML engine in for tabs 0 and 4.
+    frm.setPrewarmAfterFirstPaint(true);
+    frm.show();
+    if (started)
+        started(frm);
+    return app.exec();
+}

@@ -1,0 +1,26 @@
+#include "FormLook.h"
+
+#include <QColor>
+#include <QFont>
+#include <QVariant>
+#include <QWidget>
+
+void applyFormLook(QWidget* root) {
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        const QVariant px = w->property("fontPx");
+        if (px.isValid()) {
+            QFont f(QStringLiteral("宋体"));
+            f.setPixelSize(px.toInt());
+            f.setBold(w->property("fontBold").toBool());
+            w->setFont(f);
+        }
+        const QVariant color = w->property("textColor");
+        if (color.isValid()) {
+            QPalette pal = w->palette();
+            const QColor c = color.value<QColor>();
+            for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+                pal.setColor(role, c);
+            w->setPalette(pal);
+        }
+    }
+}
