@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -72,7 +73,13 @@ int settingsInteger(const QString& text, int fallback) {
         base = 16;
         t.remove(0, 1);
     }
-    if (t.isEmpty() || t.startsWith('+') || t.startsWith('-'))
+    // Digits only: toLongLong alone would also take blanks, a sign or a second "0x".
+    const auto isDigit = [base](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= '0' && u <= '9') ||
+               (base == 16 && ((u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F')));
+    };
+    if (t.isEmpty() || !std::all_of(t.begin(), t.end(), isDigit))
         return fallback;
     bool ok = false;
     const qlonglong magnitude = t.toLongLong(&ok, base);
