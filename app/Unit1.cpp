@@ -124,6 +124,15 @@ TFrm::TFrm(const QString& settingsPath, QWidget* parent)
     for (QLabel* label : {ui.lab1, ui.lab2, ui.lab3, ui.lab4, ui.lab5, ui.lab6, ui.lab7, ui.lab8})
         label->installEventFilter(this);
     qApp->installEventFilter(this);
+    // Each caption labels its field for assistive technology: on Linux a list's accessible name
+    // is its current item, and screen readers find the list's caption through this relation.
+    const std::pair<QLabel*, QWidget*> captions[] = {
+        {ui.Label18, ui.CbSuodeshui}, {ui.Label19, ui.EdtSalary},   {ui.LabDangdi, ui.EdtFirstStep},
+        {ui.Label1, ui.RzComboBox1},  {ui.Label15, ui.RzComboBox2}, {ui.Label16, ui.CbTime},
+        {ui.Label17, ui.EdtAmt},      {ui.Label20, ui.EdtRat},      {ui.Label26, ui.RzComboBox4},
+        {ui.Label25, ui.EdtHeight},   {ui.Label27, ui.EdtWeight}};
+    for (const auto& [caption, field] : captions)
+        caption->setBuddy(field);
 
     FormCreate(settingsPath);
 }
