@@ -1,0 +1,171 @@
+// The whole-number body-mass index, its verdicts, and the heights and weights that fail.
+#include "FloatEnv.h"
+#include "Health.h"
+#include "NumberText.h"
+
+#include <QtTest>
+
+#include <climits>
+#include <string>
+
+namespace {
+
+const QString kStandard = QStringLiteral("你的体重很标准，继续保持哦");
+const QString kPlump = QStringLiteral("你已经有些发福了，要多运动哦");
+const QString kHeavy = QStringLiteral("你太重了!");
+const QString kAbsurdHeavy = QStringLiteral("你在开玩笑吧!!!哪有这种身材");
+const QString kThin = QStringLiteral("有些偏瘦了，要多注意营养啊！");
+const QString kVeryThin = QStringLiteral("太瘦了！！！");
+const QString kAbsurdLight = QStringLiteral("你在开玩笑吧!不可能存在的哦");
+
+double field(const QByteArray& text) {
+    return calc::toDouble(calc::parseNumber(text.toStdString()));
+}
+
+QString verdict(int index) {
+    const std::string_view v = calc::healthVerdict(index);
+    return QString::fromUtf8(v.data(), qsizetype(v.size()));
+}
+
+} // namespace
+
+class TestHealth : public QObject {
+    Q_OBJECT
+private slots:
+    void index_data();
+    void index();
+    void verdicts_data();
+    void verdicts();
+    void failures_data();
+    void failures();
+};
+
+void TestHealth::index_data() {
+    QTest::addColumn<QByteArray>("height");
+    QTest::addColumn<QByteArray>("weight");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("verdict");
+
+    const struct {
+        const char* height;
+        const char* weight;
+        int index;
+        const QString& verdict;
+    } rows[] = {
+        {"175", "70", 23, kStandard},
+        {"170", "60", 21, kStandard},
+        {"160", "60", 23, kStandard}, // 23.44
+        {"180", "100", 31, kHeavy},
+        {"170", "200", 69, kAbsurdHeavy},
+        {"170", "30", 10, kAbsurdLight},
+        {"170", "20", 7, kAbsurdLight},
+        // Exact halves go to the even whole number.
+        {"100", "22.5", 22, kStandard},
+        {"100", "28.5", 28, kPlump},
+        {"100", "23.5", 24, kPlump},
+        {"100", "19.5", 20, kStandard},
+        {"100", "10.5", 10, kAbsurdLight},
+        {"100", "0.5", 0, kAbsurdLight},
+        {"100", "1.5", 2, kAbsurdLight},
+        {"100", "38.4", 38, kHeavy},
+        {"100", "38.6", 39, kAbsurdHeavy},
+        {"1.7", "60", 207612, kAbsurdHeavy}, // height in metres by mistake
+        {"150", "0", 0, kAbsurdLight},
+        {"-175", "70", 23, kStandard},
+        {"175", "-70", -23, kAbsurdLight},
+        {"100", "-22.5", -22, kAbsurdLight},
+        // The ends of the 32-bit range.
+        {"100", "2147483647", INT_MAX, kAbsurdHeavy},
+        {"100", "-2147483648", INT_MIN, kAbsurdLight},
+        {"100", "-2147483648.5", INT_MIN, kAbsurdLight},
+    };
+    for (const auto& r : rows)
+        QTest::addRow("%s cm, %s kg", r.height, r.weight)
+            << QByteArray(r.height) << QByteArray(r.weight) << r.index << r.verdict;
+}
+
+void TestHealth::index() {
+    QFETCH(QByteArray, height);
+    QFETCH(QByteArray, weight);
+    QFETCH(int, index);
+    QFETCH(QString, verdict);
+
+    const int n = calc::healthIndex(field(height), field(weight));
+    QCOMPARE(n, index);
+    QCOMPARE(::verdict(n), verdict);
+}
+
+void TestHealth::verdicts_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("verdict");
+
+    const struct {
+        int index;
+        const QString& verdict;
+    } rows[] = {
+        {INT_MIN, kAbsurdLight},
+        {-1, kAbsurdLight},
+        {0, kAbsurdLight},
+        {10, kAbsurdLight},
+        {11, kVeryThin},
+        {14, kVeryThin},
+        {15, kThin},
+        {19, kThin},
+        {20, kStandard},
+        {23, kStandard},
+        {24, kPlump},
+        {28, kPlump},
+        {29, kHeavy},
+        {38, kHeavy},
+        {39, kAbsurdHeavy},
+        {INT_MAX, kAbsurdHeavy},
+    };
+    for (const auto& r : rows)
+        QTest::addRow("%d", r.index) << r.index << r.verdict;
+}
+
+void TestHealth::verdicts() {
+    QFETCH(int, index);
+    QFETCH(QString, verdict);
+    QCOMPARE(::verdict(index), verdict);
+}
+
+void TestHealth::failures_data() {
+    QTest::addColumn<QByteArray>("height");
+    QTest::addColumn<QByteArray>("weight");
+    QTest::addColumn<QString>("error");
+
+    const QString divByZero = QStringLiteral("Floating point division by zero");
+    const QString invalid = QStringLiteral("Invalid floating point operation");
+    const QString overflow = QStringLiteral("Floating point overflow");
+    QTest::newRow("height 0") << QByteArray("0") << QByteArray("70") << divByZero;
+    QTest::newRow("height -0") << QByteArray("-0") << QByteArray("-70") << divByZero;
+    QTest::newRow("height and weight 0") << QByteArray("0") << QByteArray("0") << invalid;
+    QTest::newRow("index 2^31") << QByteArray("100") << QByteArray("2147483648") << overflow;
+    QTest::newRow("index rounds to 2^31")
+        << QByteArray("100") << QByteArray("2147483647.5") << overflow;
+    QTest::newRow("index below -2^31")
+        << QByteArray("100") << QByteArray("-2147483649") << overflow;
+    QTest::newRow("tiny height") << QByteArray("0.001") << QByteArray("1e6") << overflow;
+    QTest::newRow("far beyond 64 bits") << QByteArray("1e-300") << QByteArray("1e300") << overflow;
+    QTest::newRow("weight beyond double") << QByteArray("175") << QByteArray("1e400") << overflow;
+    QTest::newRow("height beyond extended")
+        << QByteArray("-1e5000") << QByteArray("70") << overflow;
+}
+
+void TestHealth::failures() {
+    QFETCH(QByteArray, height);
+    QFETCH(QByteArray, weight);
+    QFETCH(QString, error);
+    try {
+        // The tab reads the weight first, then the height.
+        const double w = field(weight);
+        const int n = calc::healthIndex(field(height), w);
+        QFAIL(qPrintable(QStringLiteral("no error, index %1").arg(n)));
+    } catch (const calc::CalcError& e) {
+        QCOMPARE(QString::fromUtf8(e.what()), error);
+    }
+}
+
+QTEST_APPLESS_MAIN(TestHealth)
+#include "tst_health.moc"
