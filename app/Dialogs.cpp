@@ -26,7 +26,7 @@ void Dialogs::setCurrent(Dialogs* dialogs) {
 }
 
 QString withClosingPeriod(const QString& text) {
-    if (!text.isEmpty() && text.back() <= QChar('.'))
+    if (text.isEmpty() || text.back() <= QChar('.'))
         return text;
     return text + '.';
 }

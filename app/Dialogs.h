@@ -19,8 +19,8 @@ public:
     static void setCurrent(Dialogs* dialogs);
 };
 
-// An error text as the error box shows it: "." appended unless the text already ends in a
-// character that sorts at or before ".".
+// An error text as the error box shows it: "." appended unless the text is empty or already
+// ends in a character that sorts at or before ".".
 QString withClosingPeriod(const QString& text);
 
 // Runs one event handler: an error escaping it ends the handler and is shown in the

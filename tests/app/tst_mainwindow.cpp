@@ -521,6 +521,7 @@ void TestMainWindow::closingPeriod_data() {
     row("slash sorts after", "a/", "a/.");
     row("digit", "a1", "a1.");
     row("Chinese full stop", "错误。", "错误。.");
+    row("empty stays empty", "", "");
 }
 
 void TestMainWindow::closingPeriod() {
