@@ -30,15 +30,23 @@ bool PageHarness::load(const QString& pageFile) {
 }
 
 QVariant PageHarness::eval(const QString& script) {
-    QVariant result;
-    bool done = false;
-    m_view->page()->runJavaScript(script, [&](const QVariant& value) {
-        result = value;
-        done = true;
+    return eval(m_view.get(), script);
+}
+
+QVariant PageHarness::eval(WebHtmlView* view, const QString& script) {
+    // Shared with the callback, which may still arrive after a timeout.
+    struct Result {
+        QVariant value;
+        bool done = false;
+    };
+    auto result = std::make_shared<Result>();
+    view->page()->runJavaScript(script, [result](const QVariant& value) {
+        result->value = value;
+        result->done = true;
     });
-    if (!QTest::qWaitFor([&] { return done; }, 30000))
+    if (!QTest::qWaitFor([&] { return result->done; }, 30000))
         qWarning("script did not finish: %s", qPrintable(script.left(200)));
-    return result;
+    return result->value;
 }
 
 QStringList PageHarness::takeAlerts() {

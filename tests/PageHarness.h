@@ -19,6 +19,8 @@ public:
     bool load(const QString& pageFile);
     // Runs `script` in the page and returns its value.
     QVariant eval(const QString& script);
+    // The same for any view, such as the main window's own.
+    static QVariant eval(WebHtmlView* view, const QString& script);
     // Alert texts since the last call.
     QStringList takeAlerts();
     // Console errors of the page's scripts since it was loaded.
