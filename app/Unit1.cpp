@@ -88,7 +88,15 @@ void setLabelLook(QLabel* label, bool highlighted) {
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, highlighted ? kLabelHighlighted : kLabelNormal);
     label->setPalette(pal);
-    label->adjustSize();
+    // The designed width is the label's click area and keeps the row's spacing; it grows only
+    // when the caption would not fit in the face that stands in for the Song face.
+    QVariant designed = label->property("designWidth");
+    if (!designed.isValid()) {
+        designed = label->width();
+        label->setProperty("designWidth", designed);
+    }
+    const QSize hint = label->sizeHint();
+    label->resize(std::max(designed.toInt(), hint.width()), hint.height());
 }
 
 } // namespace
@@ -450,10 +458,15 @@ bool TFrm::eventFilter(QObject* watched, QEvent* event) {
         QCoreApplication::sendEvent(watched, &filtered);
         return true;
     }
-    if (event->type() == QEvent::MouseButtonRelease && ConversionLabels.contains(watched) &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        lab1Click(static_cast<QLabel*>(watched));
-        return true;
+    if (event->type() == QEvent::MouseButtonRelease && ConversionLabels.contains(watched)) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        auto* label = static_cast<QLabel*>(watched);
+        // A click is the left button let go over the label; dragging off it cancels.
+        if (mouse->button() == Qt::LeftButton &&
+            label->rect().contains(mouse->position().toPoint())) {
+            lab1Click(label);
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
