@@ -1,12 +1,15 @@
 #include "Unit1.h"
 
+#include "About.h"
 #include "Dialogs.h"
 #include "FormLook.h"
 #include "HtmlView.h"
 #include "HtmlViewLoader.h"
+#include "Links.h"
 #include "PageHost.h"
 #include "PageTexts.h"
 #include "SettingsFile.h"
+#include "StatusBar.h"
 #include "ui_Unit1.h"
 
 #include "Deposit.h"
@@ -132,6 +135,7 @@ TFrm::TFrm(const QString& settingsPath, QWidget* parent)
     for (QLabel* label : {ui.lab1, ui.lab2, ui.lab3, ui.lab4, ui.lab5, ui.lab6, ui.lab7, ui.lab8})
         label->installEventFilter(this);
     qApp->installEventFilter(this);
+    setUpHelpMenuAndStatusBar();
     // Each caption labels its field for assistive technology: on Linux a list's accessible name
     // is its current item, and screen readers find the list's caption through this relation.
     const std::pair<QLabel*, QWidget*> captions[] = {
@@ -469,4 +473,52 @@ bool TFrm::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- Help menu and status bar ----------------------------------------------------------
+
+void TFrm::setUpHelpMenuAndStatusBar() {
+    auto& ui = *m_ui;
+    // Menu captions are shown as written: Qt adds no accelerator letters of its own, and the
+    // captions carry no '&'.
+    connect(ui.N3, &QAction::triggered, this, &TFrm::N3Click);
+    connect(ui.N5, &QAction::triggered, this, &TFrm::N5Click);
+    connect(ui.N6, &QAction::triggered, this, &TFrm::N6Click);
+    connect(ui.N7, &QAction::triggered, this, &TFrm::N7Click);
+    ui.StatusBar1->setPanels({{235, QLatin1Char(' ') + Maker::website()},
+                              {145, QString()},
+                              {50, Maker::email()}});
+    connect(ui.StatusBar1, &PanelStatusBar::clicked, this, &TFrm::StatusBar1Click);
+}
+
+void TFrm::N3Click() {
+    // Each click makes another box; the main window owns them all.
+    auto* about = new TFrm_About(this);
+    about->show();
+}
+
+void TFrm::N5Click() {
+    LinkOpener::current().open(feedbackAddress());
+}
+
+void TFrm::N6Click() {
+    LinkOpener::current().open(Maker::website());
+}
+
+void TFrm::N7Click() {
+    close();
+}
+
+// `pos` is where the click happened, in the status bar's client coordinates.
+void TFrm::StatusBar1Click(const QPoint& pos) {
+    switch (m_ui->StatusBar1->panelAt(pos.x())) {
+    case 2:
+        LinkOpener::current().open(feedbackAddress());
+        break;
+    case 0:
+        LinkOpener::current().open(Maker::website());
+        break;
+    default:
+        break; // the middle panel has no link
+    }
 }

@@ -58,6 +58,12 @@ public slots:
     void lab1Click(QLabel* sender);
     // After a page has loaded in either view
     void WebCalcDownloadComplete();
+    // Help menu and status bar
+    void N3Click();
+    void N5Click();
+    void N6Click();
+    void N7Click();
+    void StatusBar1Click(const QPoint& pos);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,6 +80,7 @@ private:
     HtmlView* ensureView(HtmlView*& view, QWidget* host);
     void showPageSwallowingErrors(const QString& pageFile, HtmlView* view);
     void highlightConversionLabel(int tag);
+    void setUpHelpMenuAndStatusBar();
 
     std::unique_ptr<Ui::Frm> m_ui;
     QList<QLabel*> ConversionLabels;
