@@ -485,9 +485,8 @@ void TFrm::setUpHelpMenuAndStatusBar() {
     connect(ui.N5, &QAction::triggered, this, &TFrm::N5Click);
     connect(ui.N6, &QAction::triggered, this, &TFrm::N6Click);
     connect(ui.N7, &QAction::triggered, this, &TFrm::N7Click);
-    ui.StatusBar1->setPanels({{235, QLatin1Char(' ') + Maker::website()},
-                              {145, QString()},
-                              {50, Maker::email()}});
+    ui.StatusBar1->setPanels(
+        {{235, QLatin1Char(' ') + Maker::website()}, {145, QString()}, {50, Maker::email()}});
     connect(ui.StatusBar1, &PanelStatusBar::clicked, this, &TFrm::StatusBar1Click);
 }
 
