@@ -9,10 +9,12 @@
 #include <QTranslator>
 
 void setUpApplication(QApplication& app) {
+    // No organisation name: the user's settings folder is then ~/.config/Pelmora. No display
+    // name either, which Qt would append to the main window's caption.
     QApplication::setApplicationName(kAppTitle);
-    QApplication::setApplicationDisplayName(kAppTitle);
-    QApplication::setOrganizationName(kAppTitle);
     QApplication::setApplicationVersion(QStringLiteral(PELMORA_VERSION));
+    // Lets desktops match the windows to the desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PELMORA_APP_ID));
 
     // No Linux font answers to the Windows names. Each maps straight to a face that carries both
     // Latin and Chinese, so no fallback search runs: Song (serif) for the Song face, Hei (sans)
