@@ -1,6 +1,8 @@
 // Saves a PNG of every tab of the main window, as a user would see it, for a look against the
-// intended layout: pelmora_shots <folder> [--results]. With --results the calculators first
-// compute one example each, so their result panels show.
+// intended layout: pelmora_shots <folder> [--results] [--web] [--about]. With --results the
+// calculators first compute one example each, so their result panels show; --web adds tabs 0
+// and 4; --about the About box.
+#include "About.h"
 #include "AppSetup.h"
 #include "Unit1.h"
 #include "ui_Unit1.h"
@@ -43,6 +45,14 @@ int main(int argc, char* argv[]) {
         const QString file = QDir(folder).filePath(QStringLiteral("tab%1.png").arg(tab));
         frm.grab().save(file);
         std::printf("%s %dx%d\n", qPrintable(file), frm.width(), frm.height());
+    }
+    if (args.contains(QStringLiteral("--about"))) {
+        frm.N3Click();
+        QTest::qWait(200);
+        const auto boxes = frm.findChildren<TFrm_About*>();
+        const QString file = QDir(folder).filePath(QStringLiteral("about.png"));
+        if (!boxes.isEmpty() && boxes.last()->grab().save(file))
+            std::printf("%s\n", qPrintable(file));
     }
     return 0;
 }
