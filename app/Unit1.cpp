@@ -72,12 +72,13 @@ void setLabelText(QLabel* label, const QString& text) {
     label->adjustSize();
 }
 
-// Labels size themselves to their text; done when their tab is first shown, to keep
-// start-up short.
-void fitLabels(QWidget* page) {
-    if (!page || page->property("labelsFitted").toBool())
+// A tab's widgets get their fonts and colours, and its labels their sizes, when the tab is
+// first shown: the hidden tabs then cost nothing at start-up.
+void preparePage(QWidget* page) {
+    if (!page || page->property("prepared").toBool())
         return;
-    page->setProperty("labelsFitted", true);
+    page->setProperty("prepared", true);
+    applyFormLook(page);
     for (QLabel* label : page->findChildren<QLabel*>())
         if (!label->wordWrap())
             label->adjustSize();
@@ -112,7 +113,6 @@ TFrm::TFrm(const QString& settingsPath, QWidget* parent)
     setPalette(white);
     for (int i = 0; i < m_ui->PCMain->count(); ++i)
         m_ui->PCMain->widget(i)->setAutoFillBackground(true);
-    applyFormLook(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -198,7 +198,7 @@ bool TFrm::event(QEvent* event) {
 }
 
 void TFrm::PCMainChange(int index) {
-    fitLabels(m_ui->PCMain->widget(index));
+    preparePage(m_ui->PCMain->widget(index));
     switch (index) {
     case 0:
         showPageSwallowingErrors(QStringLiteral("calc.html"), webCalc());
