@@ -1,0 +1,466 @@
+// Benchmark of the two HTML tabs in the real program: first and later visits of tabs 0 and 4,
+// selector clicks, a conversion and a calculator key inside the page, and the memory of the
+// program with its HTML engine processes. First visits need a fresh program each, so every
+// sample runs as a child process of this benchmark. Prints medians and ratios to the targets;
+// never fails on time.
+//
+//   pelmora_bench_webtabs [runs]      (under a display, e.g. xvfb-run -a)
+#include "AppMain.h"
+#include "HtmlView.h"
+#include "Unit1.h"
+#include "ui_Unit1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLibrary>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace {
+
+// Quiet time after the first paint, long enough for the program's idle-time pre-warming.
+constexpr int kIdleMs = 2500;
+
+double nowMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+double median(std::vector<double> v) {
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+// ---- Child side ------------------------------------------------------------------------
+
+void idle(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// The engine's own view inside one of ours, found by class: the benchmark does not link the
+// engine, which the program loads after its first paint.
+QObject* engineView(HtmlView* view) {
+    for (QObject* child : view->findChildren<QObject*>())
+        if (qstrcmp(child->metaObject()->className(), "QWebEngineView") == 0)
+            return child;
+    return nullptr;
+}
+
+// Runs `action` and waits until `view` has finished loading; false on a timeout.
+bool loadOf(HtmlView* view, const std::function<void()>& action) {
+    QEventLoop loop;
+    auto c = QObject::connect(engineView(view), SIGNAL(loadFinished(bool)), &loop, SLOT(quit()));
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, [&] { loop.exit(1); });
+    timeout.start(30000);
+    action();
+    const bool ok = loop.exec() == 0;
+    QObject::disconnect(c);
+    return ok && !view->busy();
+}
+
+using RunScriptFn = bool (*)(HtmlView*, const QString&, std::function<void(const QVariant&)>);
+RunScriptFn runScript = nullptr;
+
+// Loads the probe that runs scripts; only once the program has loaded its HTML view.
+bool loadProbe() {
+    QLibrary probe(QDir(QCoreApplication::applicationDirPath())
+                       .filePath(QStringLiteral("libpelmora_bench_probe.so")));
+    runScript = reinterpret_cast<RunScriptFn>(probe.resolve("pelmoraProbeRunScript"));
+    return runScript != nullptr;
+}
+
+QVariant eval(HtmlView* view, const QString& script) {
+    QEventLoop loop;
+    auto result = std::make_shared<QVariant>();
+    QPointer<QEventLoop> guard(&loop);
+    if (!runScript || !runScript(view, script, [result, guard](const QVariant& v) {
+            *result = v;
+            if (guard)
+                guard->quit();
+        }))
+        return {};
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return *result;
+}
+
+// The calculator view is adjusted by scripts queued when its load finished; a script queued
+// after them returns once they have run.
+bool adjusted(HtmlView* view) {
+    return eval(view, QStringLiteral("window.scrollY==10&&"
+                                     "getComputedStyle(document.body).overflow=='hidden'"))
+        .toBool();
+}
+
+void clickLabel(QLabel* label) {
+    const QPointF at(5, 5);
+    QMouseEvent press(QEvent::MouseButtonPress, at, label->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, {});
+    QMouseEvent release(QEvent::MouseButtonRelease, at, label->mapToGlobal(at), Qt::LeftButton, {},
+                        {});
+    QApplication::sendEvent(label, &press);
+    QApplication::sendEvent(label, &release);
+}
+
+// PSS and RSS in KiB of this process and all its descendants (the HTML engine's processes).
+struct Memory {
+    long pssKb = 0, rssKb = 0;
+    int processes = 0;
+};
+Memory treeMemory() {
+    std::map<long, std::vector<long>> children;
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool isPid = false;
+        const long pid = entry.toLong(&isPid);
+        if (!isPid)
+            continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = stat.readAll();
+        // The command name may hold spaces; the fields after its closing bracket do not.
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1)
+            children[fields[1].toLong()].push_back(pid);
+    }
+    Memory m;
+    std::vector<long> todo{long(QCoreApplication::applicationPid())};
+    while (!todo.empty()) {
+        const long pid = todo.back();
+        todo.pop_back();
+        for (long child : children[pid])
+            todo.push_back(child);
+        QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
+        if (!rollup.open(QIODevice::ReadOnly))
+            continue;
+        ++m.processes;
+        for (const QByteArray& l : rollup.readAll().split('\n')) {
+            if (l.startsWith("Pss:"))
+                m.pssKb += l.mid(4).trimmed().split(' ').first().toLong();
+            else if (l.startsWith("Rss:"))
+                m.rssKb += l.mid(4).trimmed().split(' ').first().toLong();
+        }
+    }
+    return m;
+}
+
+void finish(TFrm& frm) {
+    std::fflush(stdout);
+    frm.close(); // removes the page files
+    QCoreApplication::exit(0);
+}
+
+// First visit of tab 4 (or 0) after the start-up has gone idle; one sample per process.
+void firstVisit(TFrm& frm, int tab) {
+    idle(kIdleMs);
+    HtmlView* view = tab == 0 ? frm.webCalc() : frm.webDlh();
+    if (!view || !engineView(view) || !loadProbe()) {
+        std::printf("error=no-view\n");
+        return finish(frm);
+    }
+    const double t0 = nowMs();
+    const bool ok = loadOf(view, [&] { frm.ui()->PCMain->setCurrentIndex(tab); });
+    const double loaded = nowMs() - t0;
+    const bool adjustedOk = tab != 0 || adjusted(view);
+    const double ready = nowMs() - t0;
+    idle(1000);
+    const Memory m = treeMemory();
+    std::printf("ok=%d loaded_ms=%.2f ready_ms=%.2f pss_kb=%ld rss_kb=%ld procs=%d\n",
+                ok && adjustedOk, loaded, ready, m.pssKb, m.rssKb, m.processes);
+    finish(frm);
+}
+
+QJsonObject report(const char* name, const std::vector<double>& samples) {
+    QJsonArray a;
+    for (double s : samples)
+        a.append(s);
+    return QJsonObject{{"name", name}, {"samples", a}};
+}
+
+// The page timer is coarse (0.1 ms in Chromium), so a script time is taken over `count` rounds
+// of set-up plus the timed click, less `count` rounds of the set-up alone.
+
+// Rounds: empty every field, type into the first, click its button; checks every field filled.
+const char* const kConversionScript = R"JS(
+(function (count) {
+  var f = document.forms[0], texts = [], field = null, button = null;
+  for (var i = 0; i < f.elements.length; i++) {
+    var e = f.elements[i];
+    if (e.type == 'text') { texts.push(e); if (!field) field = e; }
+    else if (e.type == 'button' && field && !button) button = e;
+  }
+  var filled = true;
+  function rounds(click) {
+    var t = performance.now();
+    for (var n = 0; n < count; n++) {
+      for (var k = 0; k < texts.length; k++) texts[k].value = '';
+      field.value = String(3 + n);
+      if (click) button.click();
+    }
+    return performance.now() - t;
+  }
+  var setup = rounds(false), all = rounds(true);
+  for (var k = 0; k < texts.length; k++) if (texts[k].value === '') filled = false;
+  return JSON.stringify({ms: (all - setup) / count, filled: filled});
+})(%1)
+)JS";
+
+// Rounds: clear the calculator, click the `setup` keys, then `key`; checks the display changed.
+const char* const kKeyScript = R"JS(
+(function (setup, key, count) {
+  var f = document.calc;
+  function find(label) {
+    for (var i = 0; i < f.elements.length; i++)
+      if (f.elements[i].type == 'button' && f.elements[i].value == label) return f.elements[i];
+    return null;
+  }
+  var keys = [], b = find(key);
+  for (var i = 0; i < setup.length; i++) keys.push(find(setup[i]));
+  var changed = true;
+  function rounds(click) {
+    var t = performance.now();
+    for (var n = 0; n < count; n++) {
+      clearall();
+      for (var i = 0; i < keys.length; i++) keys[i].click();
+      if (click) {
+        var before = f.display.value;
+        b.click();
+        if (f.display.value == before) changed = false;
+      }
+    }
+    return performance.now() - t;
+  }
+  var setupMs = rounds(false), all = rounds(true);
+  return JSON.stringify({ms: (all - setupMs) / count, changed: changed});
+})(%1, %2, %3)
+)JS";
+
+QString fw(const QString& s) {
+    return QStringLiteral("\u3000") + s + QStringLiteral("\u3000");
+}
+
+// Later visits, selector clicks, conversions and calculator keys, all in one program.
+void steady(TFrm& frm, int rounds) {
+    idle(kIdleMs);
+    HtmlView* calc = frm.webCalc();
+    HtmlView* dlh = frm.webDlh();
+    auto& ui = *frm.ui();
+    QJsonArray out;
+    bool allOk = calc && dlh && loadProbe();
+    if (!allOk) {
+        std::printf("error=no-view\n");
+        return finish(frm);
+    }
+
+    // Tab 0 visited once, then later visits from tab 1.
+    allOk &= loadOf(calc, [&] { ui.PCMain->setCurrentIndex(0); }) && adjusted(calc);
+    std::vector<double> tab0;
+    for (int i = 0; i < rounds; ++i) {
+        ui.PCMain->setCurrentIndex(1);
+        idle(200);
+        const double t0 = nowMs();
+        allOk &= loadOf(calc, [&] { ui.PCMain->setCurrentIndex(0); }) && adjusted(calc);
+        tab0.push_back(nowMs() - t0);
+    }
+    out.append(report("tab0_later_ms", tab0));
+
+    // Calculator keys: script time of one click, display changed.
+    const QJsonArray digits{fw("1"), fw("2")};
+    const QJsonArray expr{fw("1"), fw("2"), fw("+"), fw("3"), fw("*"), fw("4")};
+    struct Key {
+        const char* name;
+        QJsonArray setup;
+        QString key;
+    };
+    const Key keys[] = {{"key_digit_ms", digits, fw("7")},
+                        {"key_equals_ms", expr, fw("＝")},
+                        {"key_sin_ms", digits, QStringLiteral("sin\u3000")}};
+    for (const Key& k : keys) {
+        std::vector<double> samples;
+        for (int i = 0; i < rounds * 4; ++i) {
+            const QJsonObject r =
+                QJsonDocument::fromJson(
+                    eval(calc, QString::fromUtf8(kKeyScript)
+                                   .arg(QString::fromUtf8(
+                                            QJsonDocument(k.setup).toJson(QJsonDocument::Compact)),
+                                        QString::fromUtf8(QJsonDocument(QJsonArray{k.key})
+                                                              .toJson(QJsonDocument::Compact))
+                                            .mid(1)
+                                            .chopped(1),
+                                        QString::number(20)))
+                        .toString()
+                        .toUtf8())
+                    .object();
+            allOk &= r.value("changed").toBool();
+            samples.push_back(r.value("ms").toDouble());
+        }
+        out.append(report(k.name, samples));
+    }
+
+    // Tab 4, then every label in turn.
+    allOk &= loadOf(dlh, [&] { ui.PCMain->setCurrentIndex(4); });
+    std::vector<double> clicks;
+    std::vector<double> conversions;
+    const QList<QLabel*>& labels = frm.conversionLabels();
+    for (int r = 0; r < rounds; ++r) {
+        for (int i = 0; i < labels.size(); ++i) {
+            QLabel* label = labels[(i + 1) % labels.size()];
+            idle(100);
+            const double t0 = nowMs();
+            allOk &= loadOf(dlh, [&] { clickLabel(label); });
+            clicks.push_back(nowMs() - t0);
+            const QJsonObject c =
+                QJsonDocument::fromJson(
+                    eval(dlh, QString::fromUtf8(kConversionScript).arg(20)).toString().toUtf8())
+                    .object();
+            allOk &= c.value("filled").toBool();
+            conversions.push_back(c.value("ms").toDouble());
+        }
+    }
+    out.append(report("selector_click_ms", clicks));
+    out.append(report("conversion_ms", conversions));
+    std::printf("ok=%d steady=%s\n", allOk,
+                QJsonDocument(out).toJson(QJsonDocument::Compact).constData());
+    finish(frm);
+}
+
+int childMain(int argc, char* argv[], const QByteArray& mode, int rounds) {
+    return pelmoraMain(argc, argv, [mode, rounds](TFrm& frm) {
+        QObject::connect(
+            &frm, &TFrm::firstPainted, &frm,
+            [&frm, mode, rounds] {
+                if (mode == "--first-tab4")
+                    firstVisit(frm, 4);
+                else if (mode == "--first-tab0")
+                    firstVisit(frm, 0);
+                else
+                    steady(frm, rounds);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+// ---- Parent side -----------------------------------------------------------------------
+
+QByteArray runChild(const QString& mode, const QString& tempDir, int rounds = 0) {
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("Temp"), tempDir);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {mode, QString::number(rounds)});
+    if (!child.waitForFinished(300000)) {
+        child.kill();
+        child.waitForFinished();
+    }
+    const QList<QByteArray> lines = child.readAllStandardOutput().trimmed().split('\n');
+    const QByteArray last = lines.isEmpty() ? QByteArray() : lines.last();
+    if (!last.startsWith("ok=1"))
+        std::fprintf(stderr, "%s: %s\n%s\n", qPrintable(mode), last.constData(),
+                     child.readAllStandardError().right(2000).constData());
+    return last;
+}
+
+struct Visit {
+    double loaded = 0, ready = 0;
+    long pssKb = 0, rssKb = 0;
+    int procs = 0;
+};
+bool parseVisit(const QByteArray& line, Visit& v) {
+    int ok = 0;
+    return std::sscanf(line.constData(),
+                       "ok=%d loaded_ms=%lf ready_ms=%lf pss_kb=%ld rss_kb=%ld procs=%d", &ok,
+                       &v.loaded, &v.ready, &v.pssKb, &v.rssKb, &v.procs) == 6 &&
+           ok == 1;
+}
+
+double loadAverage() {
+    QFile f(QStringLiteral("/proc/loadavg"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll().split(' ').first().toDouble() : -1;
+}
+
+void line(const char* what, double value, double target, const char* unit = "ms") {
+    std::printf("  %-52s %8.3f %s   target %6.1f %s   ratio %.2f\n", what, value, unit, target,
+                unit, value / target);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc > 1 && QByteArray(argv[1]).startsWith("--"))
+        return childMain(argc, argv, argv[1], argc > 2 ? std::max(1, std::atoi(argv[2])) : 5);
+
+    QCoreApplication app(argc, argv);
+    const int runs = std::max(5, argc > 1 ? std::atoi(argv[1]) : 7);
+    QTemporaryDir temp;
+    const double load0 = loadAverage();
+
+    runChild(QStringLiteral("--first-tab4"), temp.path()); // warms the file cache
+    std::vector<double> tab4, tab0Loaded, tab0Ready, pss, rss;
+    int procs = 0;
+    for (int i = 0; i < runs; ++i) {
+        Visit v;
+        if (parseVisit(runChild(QStringLiteral("--first-tab4"), temp.path()), v)) {
+            tab4.push_back(v.loaded);
+            pss.push_back(v.pssKb / 1024.0);
+            rss.push_back(v.rssKb / 1024.0);
+            procs = v.procs;
+        }
+        if (parseVisit(runChild(QStringLiteral("--first-tab0"), temp.path()), v)) {
+            tab0Loaded.push_back(v.loaded);
+            tab0Ready.push_back(v.ready);
+        }
+    }
+    const QByteArray steadyLine = runChild(QStringLiteral("--steady"), temp.path(), runs);
+    std::map<QString, std::vector<double>> steadySamples;
+    const qsizetype json = steadyLine.indexOf("steady=");
+    if (json >= 0)
+        for (const QJsonValue& r : QJsonDocument::fromJson(steadyLine.mid(json + 7)).array()) {
+            std::vector<double>& s = steadySamples[r[QLatin1String("name")].toString()];
+            for (const QJsonValue& x : r[QLatin1String("samples")].toArray())
+                s.push_back(x.toDouble());
+        }
+    auto steadyMedian = [&](const char* name) { return median(steadySamples[name]); };
+
+    std::printf("HTML tabs, medians (platform %s; load average %.2f before, %.2f after)\n",
+                qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+                    ? "default"
+                    : qgetenv("QT_QPA_PLATFORM").constData(),
+                load0, loadAverage());
+    std::printf(" first visits, one fresh program each (%zu / %zu runs), after %d ms idle:\n",
+                tab4.size(), tab0Ready.size(), kIdleMs);
+    line("(a) tab 4 first visit to page loaded", median(tab4), 150);
+    line("(d) tab 0 first visit to page loaded and adjusted", median(tab0Ready), 150);
+    std::printf("      (tab 0 page loaded after %.1f ms)\n", median(tab0Loaded));
+    std::printf(" in one program (%zu samples each):\n", steadySamples["selector_click_ms"].size());
+    line("(b) later selector click to page loaded", steadyMedian("selector_click_ms"), 50);
+    line("(c) conversion click, script time", steadyMedian("conversion_ms"), 2);
+    line("(d) tab 0 later visit to page loaded and adjusted", steadyMedian("tab0_later_ms"), 50);
+    line("(e) calculator digit key, script time", steadyMedian("key_digit_ms"), 1);
+    line("(e) calculator = key (12+3*4), script time", steadyMedian("key_equals_ms"), 1);
+    line("(e) calculator sin key, script time", steadyMedian("key_sin_ms"), 1);
+    std::printf(" memory with tab 4 shown (program and %d engine processes):\n", procs - 1);
+    std::printf("  (f) PSS %.1f MiB   (RSS summed %.1f MiB)\n", median(pss), median(rss));
+    return 0;
+}
