@@ -114,11 +114,10 @@ void WebHtmlView::showPage(const QString& path, const QByteArray& bytes) {
 }
 
 void WebHtmlView::scrollDocument(int x, int y) {
-    // A page that fits the view cannot scroll; make it tall enough that it really moves.
+    // A page that fits the view cannot scroll; make it taller than the view by y, whatever
+    // size the view is given later, so that it really moves and stays moved.
     page()->runJavaScript(QStringLiteral("(function(x,y){var b=document.body;if(!b)return;"
-                                         "var need=window.innerHeight+y;"
-                                         "if(document.documentElement.scrollHeight<need)"
-                                         "b.style.minHeight=need+'px';"
+                                         "b.style.minHeight='calc(100vh + '+y+'px)';"
                                          "window.scroll(x,y);})(%1,%2)")
                               .arg(x)
                               .arg(y),

@@ -340,6 +340,14 @@ private slots:
         // It stays there: no later firing of the handler undoes it.
         QTest::qWait(300);
         QCOMPARE(viewport(calc()).value("y").toInt(), 10);
+        // A view that gets taller after the load (a window manager settling the size late)
+        // still hides the top 10 px.
+        frm->setOuterSize(900, 640);
+        QTRY_VERIFY(calc()->height() > 500);
+        QTest::qWait(300);
+        QCOMPARE(viewport(calc()).value("y").toInt(), 10);
+        QCOMPARE(viewport(calc()).value("barH").toInt(), 0);
+        frm->setOuterSize(780, 420);
     }
     void longConversionPageKeepsScrollBar() {
         QVERIFY(activateTab(0));
