@@ -16,15 +16,14 @@ void setUpApplication(QApplication& app) {
     // Lets desktops match the windows to the desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(PELMORA_APP_ID));
 
-    // No Linux font answers to the Windows names. Each maps straight to a face that carries both
-    // Latin and Chinese, so no fallback search runs: Song (serif) for the Song face, Hei (sans)
-    // for the sans faces.
-    const QString song = QStringLiteral("Noto Serif CJK SC"),
-                  hei = QStringLiteral("Noto Sans CJK SC");
+    // No Linux font answers to the Windows names. Chinese text in them was drawn in the Song
+    // face (Windows links its sans faces to it for Chinese), so each maps straight to a Song face
+    // that carries Latin too: one family for the whole window, and no fallback search.
+    const QString song = QStringLiteral("Noto Serif CJK SC");
     QFont::insertSubstitutions(QStringLiteral("宋体"), {song, QStringLiteral("AR PL UMing CN")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {hei, QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Verdana"), {hei, QStringLiteral("DejaVu Sans")});
+                               {song, QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {song, QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("@GungsuhChe"),
                                {QStringLiteral("Noto Serif CJK KR"), song});
     QFont base(QStringLiteral("MS Sans Serif"));

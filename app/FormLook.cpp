@@ -12,6 +12,10 @@ void applyFormLook(QWidget* root) {
             QFont f(QStringLiteral("宋体"));
             f.setPixelSize(px.toInt());
             f.setBold(w->property("fontBold").toBool());
+            // Texts measured for the Windows face may need the substitute a little narrower.
+            const QVariant stretch = w->property("fontStretch");
+            if (stretch.isValid())
+                f.setStretch(stretch.toInt());
             w->setFont(f);
         }
         const QVariant color = w->property("textColor");

@@ -3,6 +3,7 @@
 class QWidget;
 
 // Gives every widget under `root` the font and text colour its form asks for through the
-// dynamic properties fontPx (pixel size of the Song face), fontBold and textColor. Plain fonts
-// and palettes keep start-up fast; a style sheet per widget would cost a polish pass each.
+// dynamic properties fontPx (pixel size of the Song face), fontBold, fontStretch (percent)
+// and textColor. Plain fonts and palettes keep start-up fast; a style sheet per widget would
+// cost a polish pass each.
 void applyFormLook(QWidget* root);

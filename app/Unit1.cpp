@@ -23,6 +23,8 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTextBlockFormat>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -118,6 +120,13 @@ TFrm::TFrm(const QString& settingsPath, QWidget* parent)
                    Qt::MSWindowsFixedSizeDialogHint);
     // The hint text uses the memo's whole width, as the lines were written for.
     m_ui->Memo1->document()->setDocumentMargin(0);
+    // Lines of the hint sit one font height apart, as in the Song face they were set for;
+    // the substitute face's own line gap would push the last lines out of the panel.
+    QTextCursor all(m_ui->Memo1->document());
+    all.select(QTextCursor::Document);
+    QTextBlockFormat spacing;
+    spacing.setLineHeight(15, QTextBlockFormat::FixedHeight);
+    all.mergeBlockFormat(spacing);
     m_ui->StatusBar1->setFixedHeight(19);
     m_ui->StatusBar1->setSizeGripEnabled(false);
 
