@@ -248,6 +248,33 @@ private slots:
         QCOMPARE(started.size(), 0);
     }
 
+    // Labels clicked faster than their pages load: the view ends on the last one clicked.
+    void quickClicks_data() {
+        QTest::addColumn<QList<int>>("tags");
+        QTest::addColumn<QString>("pageFile");
+        QTest::newRow("功率, 面积") << QList<int>{2, 3} << u"mianji.html"_s;
+        QTest::newRow("体积, 温度, 重量") << QList<int>{4, 6, 7} << u"weight.html"_s;
+        QTest::newRow("温度, 长度, 温度") << QList<int>{6, 1, 6} << u"wendu.html"_s;
+    }
+    void quickClicks() {
+        QFETCH(QList<int>, tags);
+        QFETCH(QString, pageFile);
+        QVERIFY(activateTab(4));
+        QVERIFY(clickLabel(8));
+        for (int tag : tags)
+            QTest::mouseClick(label(tag), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(shownFile(dlh()), pageFile, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!dlh()->busy(), 10000);
+        QTest::qWait(300);
+        QCOMPARE(shownFile(dlh()), pageFile);
+        QVERIFY(!dlh()->busy());
+        QCOMPARE(PageHarness::eval(dlh(), QStringLiteral("document.readyState")).toString(),
+                 QStringLiteral("complete"));
+        verifyHighlighted(tags.last());
+        const int heights[] = {475, 365, 380, 470, 455, 255, 470, 325};
+        QCOMPARE(frm->outerSize(), QSize(810, heights[tags.last() - 1]));
+    }
+
     // Clicking the label already highlighted starts its page afresh.
     void highlightedLabelReloads_data() {
         QTest::addColumn<int>("tag");

@@ -112,18 +112,20 @@ private slots:
         QTest::newRow("unset") << u"Temp"_s << u"<unset>"_s << u"platform/"_s;
         QTest::newRow("empty") << u"Temp"_s << u""_s << u"platform/"_s;
         QTest::newRow("empty in another casing") << u"TEMP"_s << u""_s << u"platform/"_s;
+        QTest::newRow("Chinese and spaces") << u"Temp"_s << u"临时 文件"_s << u"临时 文件/"_s;
+        QTest::newRow("URL characters") << u"TEMP"_s << u"a#1 %20?"_s << u"a#1 %20?/"_s;
     }
     void tempFolder() {
         QFETCH(QString, name);
         QFETCH(QString, value);
         QFETCH(QString, expected);
-        QVERIFY(QDir().mkpath(at("a")) && QDir().mkpath(at("platform")));
+        const QString folder = dir->path() + '/' + expected;
+        QVERIFY(QDir().mkpath(folder));
         TempEnvironment::clear();
         qputenv("TMPDIR", at("platform").toLocal8Bit());
         if (value != QLatin1String("<unset>"))
             qputenv(name.toLocal8Bit().constData(),
                     value.isEmpty() ? QByteArray() : (dir->path() + '/' + value).toLocal8Bit());
-        const QString folder = dir->path() + '/' + expected;
         QCOMPARE(PageHost::tempFolder(), folder);
 
         // The page lands in that folder, and the view is pointed at exactly that file.
@@ -132,6 +134,7 @@ private slots:
         QVERIFY(QFileInfo(path).isFile());
         QCOMPARE(shownPath(), path);
         QVERIFY2(!shownPath().contains(QLatin1String("//")), qPrintable(shownPath()));
+        QCOMPARE(shownTitle(), QStringLiteral("功率计量单位转换换算器"));
     }
 
     // The file holds the page's lines, each followed by CR LF (the last one too), in GBK; the
