@@ -18,6 +18,9 @@ namespace HtmlViewLoader {
 
 namespace {
 
+// The plugin's entry point that draws its views with Qt Quick's software adaptation.
+constexpr const char* kSoftwareSymbol = "pelmoraUseSoftwareRendering";
+
 struct Plugin {
     CreateHtmlViewFn create = nullptr;
     PrewarmHtmlEngineFn prewarm = nullptr;
@@ -41,16 +44,17 @@ bool softwareRasteriser(const QByteArray& renderer) {
     return false;
 }
 
-// Chooses how the engine's views are drawn, before the engine is loaded. Qt WebEngine draws
-// through an OpenGL context shared with the widgets; Qt creates it at start-up when asked to
-// (Qt::AA_ShareOpenGLContexts), at the price of loading OpenGL before the first paint, so the
-// program creates it here instead, which the engine accepts as well. Where OpenGL is only a
-// software rasteriser (virtual machines, virtual and remote displays), composing the window
-// through it makes every tab switch to a page about 40 ms slower and costs memory; the pages
-// are drawn by Qt Quick's software adaptation there, as they are when OpenGL is unavailable.
-void chooseRendering() {
+// Chooses how the engine's views are drawn, before the engine is loaded; true for Qt Quick's
+// software adaptation. Qt WebEngine draws through an OpenGL context shared with the widgets;
+// Qt creates it at start-up when asked to (Qt::AA_ShareOpenGLContexts), at the price of loading
+// OpenGL before the first paint, so the program creates it here instead, which the engine
+// accepts as well. Where OpenGL is only a software rasteriser (virtual machines, virtual and
+// remote displays), composing the window through it makes every tab switch to a page about
+// 40 ms slower and costs memory; the software adaptation draws the pages there, as it does
+// when OpenGL is unavailable.
+bool chooseRendering() {
     if (qt_gl_global_share_context())
-        return;
+        return false;
     auto* context = new QOpenGLContext(qApp);
     QByteArray renderer;
     QOffscreenSurface surface;
@@ -66,14 +70,14 @@ void chooseRendering() {
         delete context;
     }
     // A backend the user chose is left alone.
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") &&
-        (renderer.isEmpty() || softwareRasteriser(renderer)))
-        qputenv("QT_QUICK_BACKEND", "software");
+    return qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") &&
+           qEnvironmentVariableIsEmpty("QSG_RHI_BACKEND") &&
+           (renderer.isEmpty() || softwareRasteriser(renderer));
 }
 
 const Plugin& plugin() {
     static const Plugin loaded = [] {
-        chooseRendering();
+        const bool software = chooseRendering();
         Plugin p;
         for (const QString& path : candidates()) {
             if (!QFile::exists(path))
@@ -84,8 +88,12 @@ const Plugin& plugin() {
             p.create = reinterpret_cast<CreateHtmlViewFn>(lib.resolve(kCreateHtmlViewSymbol));
             p.prewarm =
                 reinterpret_cast<PrewarmHtmlEngineFn>(lib.resolve(kPrewarmHtmlEngineSymbol));
-            if (p.create)
-                break;
+            if (!p.create)
+                continue;
+            if (software)
+                if (auto use = reinterpret_cast<void (*)()>(lib.resolve(kSoftwareSymbol)))
+                    use();
+            break;
         }
         return p;
     }();
