@@ -124,9 +124,10 @@ void clickLabel(QLabel* label) {
     QApplication::sendEvent(label, &release);
 }
 
-// PSS and RSS in KiB of this process and all its descendants (the HTML engine's processes).
+// PSS, RSS and private memory (USS) in KiB of this process and all its descendants (the HTML
+// engine's processes). PSS falls as other programs map the same libraries; USS does not.
 struct Memory {
-    long pssKb = 0, rssKb = 0;
+    long pssKb = 0, rssKb = 0, ussKb = 0;
     int processes = 0;
 };
 Memory treeMemory() {
@@ -161,6 +162,8 @@ Memory treeMemory() {
                 m.pssKb += l.mid(4).trimmed().split(' ').first().toLong();
             else if (l.startsWith("Rss:"))
                 m.rssKb += l.mid(4).trimmed().split(' ').first().toLong();
+            else if (l.startsWith("Private_Clean:") || l.startsWith("Private_Dirty:"))
+                m.ussKb += l.mid(14).trimmed().split(' ').first().toLong();
         }
     }
     return m;
@@ -187,8 +190,8 @@ void firstVisit(TFrm& frm, int tab) {
     const double ready = nowMs() - t0;
     idle(1000);
     const Memory m = treeMemory();
-    std::printf("ok=%d loaded_ms=%.2f ready_ms=%.2f pss_kb=%ld rss_kb=%ld procs=%d\n",
-                ok && adjustedOk, loaded, ready, m.pssKb, m.rssKb, m.processes);
+    std::printf("ok=%d loaded_ms=%.2f ready_ms=%.2f pss_kb=%ld rss_kb=%ld uss_kb=%ld procs=%d\n",
+                ok && adjustedOk, loaded, ready, m.pssKb, m.rssKb, m.ussKb, m.processes);
     finish(frm);
 }
 
@@ -384,14 +387,14 @@ QByteArray runChild(const QString& mode, const QString& tempDir, int rounds = 0)
 
 struct Visit {
     double loaded = 0, ready = 0;
-    long pssKb = 0, rssKb = 0;
+    long pssKb = 0, rssKb = 0, ussKb = 0;
     int procs = 0;
 };
 bool parseVisit(const QByteArray& line, Visit& v) {
     int ok = 0;
     return std::sscanf(line.constData(),
-                       "ok=%d loaded_ms=%lf ready_ms=%lf pss_kb=%ld rss_kb=%ld procs=%d", &ok,
-                       &v.loaded, &v.ready, &v.pssKb, &v.rssKb, &v.procs) == 6 &&
+                       "ok=%d loaded_ms=%lf ready_ms=%lf pss_kb=%ld rss_kb=%ld uss_kb=%ld procs=%d",
+                       &ok, &v.loaded, &v.ready, &v.pssKb, &v.rssKb, &v.ussKb, &v.procs) == 7 &&
            ok == 1;
 }
 
@@ -417,7 +420,7 @@ int main(int argc, char* argv[]) {
     const double load0 = loadAverage();
 
     runChild(QStringLiteral("--first-tab4"), temp.path()); // warms the file cache
-    std::vector<double> tab4, tab0Loaded, tab0Ready, pss, rss;
+    std::vector<double> tab4, tab0Loaded, tab0Ready, pss, rss, uss;
     int procs = 0;
     for (int i = 0; i < runs; ++i) {
         Visit v;
@@ -425,6 +428,7 @@ int main(int argc, char* argv[]) {
             tab4.push_back(v.loaded);
             pss.push_back(v.pssKb / 1024.0);
             rss.push_back(v.rssKb / 1024.0);
+            uss.push_back(v.ussKb / 1024.0);
             procs = v.procs;
         }
         if (parseVisit(runChild(QStringLiteral("--first-tab0"), temp.path()), v)) {
@@ -461,6 +465,7 @@ int main(int argc, char* argv[]) {
     line("(e) calculator = key (12+3*4), script time", steadyMedian("key_equals_ms"), 1);
     line("(e) calculator sin key, script time", steadyMedian("key_sin_ms"), 1);
     std::printf(" memory with tab 4 shown (program and %d engine processes):\n", procs - 1);
-    std::printf("  (f) PSS %.1f MiB   (RSS summed %.1f MiB)\n", median(pss), median(rss));
+    std::printf("  (f) PSS %.1f MiB   (private %.1f MiB, RSS summed %.1f MiB)\n", median(pss),
+                median(uss), median(rss));
     return 0;
 }
