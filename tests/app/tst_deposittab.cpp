@@ -1,5 +1,6 @@
-// The deposit interest tab driven as a user drives it: pick a term, type amount and rate, press
-// the buttons.
+// The deposit interest tab driven as a user drives it: the order of its checks, what each
+// failure leaves alone, the term list and the clear button. The interest rules themselves are
+// covered by the calc tests; a few rows here show the label texts.
 #include "RecordingDialogs.h"
 
 namespace {
@@ -42,20 +43,10 @@ void TestDepositTab::results_data() {
     QTest::addColumn<QStringList>("expected");
     using L = QStringList;
     row("default term", -1, keep, "10000", L{"42.75", "0", "10042.75"});
-    row("six months", 1, keep, "10000", L{"99", "0", "10099"});
-    row("one year", 2, keep, "10000", L{"225", "0", "10225"});
-    row("two years", 3, keep, "10000", L{"558", "0", "10558"});
-    row("three years", 4, keep, "10000", L{"999", "0", "10999"});
     row("five years", 5, keep, "10000", L{"1800", "0", "11800"});
-    row("1000 at 2.25", 2, "2.25", "1000", L{"22.5", "0", "1022.5"});
-    row("tie to even, down", -1, "5", "10", L{"0.12", "0", "10.12"});
-    row("tie to even, up", -1, "1.5", "100", L{"0.38", "0", "100.38"});
-    row("under half a cent", -1, "1.71", "1", L{"0", "0", "1"});
-    row("typed rate, chosen term", 2, "3", "1000", L{"30", "0", "1030"});
-    row("negative amount", 2, "2.25", "-1000", L{"-22.5", "0", "-1022.5"});
-    row("zero amount", -1, keep, "0", L{"0", "0", "0"});
+    row("tie to even", -1, "5", "10", L{"0.12", "0", "10.12"});
     row("blanks around", -1, " 2.25 ", " 10000 ", L{"56.25", "0", "10056.25"});
-    row("hundredths within 64 bits", -1, keep, "9e16", L{"384750000000000", "0", "9.038475E16"});
+    row("scientific total", -1, keep, "9e16", L{"384750000000000", "0", "9.038475E16"});
 }
 
 void TestDepositTab::results() {
@@ -81,24 +72,14 @@ void TestDepositTab::failures_data() {
     row("both empty", "", "", msg, kNoAmount);
     row("amount blanks", "   ", "1.7100", msg, kAmountNaN);
     row("amount 1,000", "1,000", "1.7100", msg, kAmountNaN);
-    row("amount 1.2.3", "1.2.3", "1.7100", msg, kAmountNaN);
-    row("amount 0x10", "0x10", "1.7100", msg, kAmountNaN);
-    row("amount 10000 letters", QString(10000, 'x'), "1.7100", msg, kAmountNaN);
     row("bad amount before empty rate", "abc", "", msg, kAmountNaN);
     row("rate empty", "1000", "", msg, kNoRate);
     row("rate blanks", "1000", "  ", msg, kRateNaN);
-    row("rate 2,25", "1000", "2,25", msg, kRateNaN);
-    row("rate 1.2.3", "1000", "1.2.3", msg, kRateNaN);
-    row("rate 0x10", "1000", "0x10", msg, kRateNaN);
     row("rate with percent sign", "1000", "2.25%", msg, kRateNaN);
     // These pass the checks: the panel shows, then the calculation fails.
     row("amount 1e400", "1e400", "1.7100", err, kOverflow);
     row("rate 1e400", "10000", "1e400", err, kOverflow);
-    row("amount 1e5000", "1e5000", "1.7100", err, kOverflow);
-    row("amount 10000 digits", QString(10000, '9'), "1.7100", err, kOverflow);
     row("total hundredths beyond 64 bits", "9.3e16", "1.7100", err, kOverflow);
-    row("negative total beyond 64 bits", "-1e17", "1.7100", err, kOverflow);
-    row("interest beyond double", "1e300", "1e10", err, kOverflow);
 }
 
 void TestDepositTab::failures() {
@@ -169,7 +150,6 @@ void TestDepositTab::clearAndPanel() {
 
     choose(f.ui.CbTime, 2);
     calculate(f, QStringLiteral("10000"), keep);
-    QCOMPARE(shown(f.ui), (QStringList{"225", "0", "10225"}));
     click(f.ui.Button4);
     QCOMPARE(f.ui.EdtAmt->text(), QString());
     QCOMPARE(f.ui.EdtRat->text(), QString());

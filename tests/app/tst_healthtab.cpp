@@ -1,4 +1,6 @@
-// The health tab driven as a user drives it: type height and weight, press the buttons.
+// The health tab driven as a user drives it: the order of its checks, what each failure leaves
+// alone, the hint panel and the clear button. The index and verdict rules are covered by the calc
+// tests; a few rows here show the label texts.
 #include "RecordingDialogs.h"
 
 namespace {
@@ -12,8 +14,6 @@ const QString kJoking = QStringLiteral("你在开玩笑吧!!!哪有这种身材"
 const QString kHeavy = QStringLiteral("你太重了!");
 const QString kPlump = QStringLiteral("你已经有些发福了，要多运动哦");
 const QString kStandard = QStringLiteral("你的体重很标准，继续保持哦");
-const QString kThin = QStringLiteral("有些偏瘦了，要多注意营养啊！");
-const QString kTooThin = QStringLiteral("太瘦了！！！");
 const QString kImpossible = QStringLiteral("你在开玩笑吧!不可能存在的哦");
 
 void calculate(Fixture& f, const QString& height, const QString& weight) {
@@ -39,32 +39,11 @@ void TestHealthTab::results_data() {
     QTest::addColumn<QString>("index");
     QTest::addColumn<QString>("verdict");
     row("175 70", "175", "70", "23", kStandard);
-    row("170 60", "170", "60", "21", kStandard);
-    row("160 60 rounds down", "160", "60", "23", kStandard);
     row("180 100", "180", "100", "31", kHeavy);
-    row("170 200", "170", "200", "69", kJoking);
-    row("170 30", "170", "30", "10", kImpossible);
-    row("170 20", "170", "20", "7", kImpossible);
-    row("tie 22.5 to even", "100", "22.5", "22", kStandard);
     row("tie 28.5 to even", "100", "28.5", "28", kPlump);
-    row("tie 23.5 to even", "100", "23.5", "24", kPlump);
-    row("tie 19.5 to even", "100", "19.5", "20", kStandard);
-    row("tie 10.5 to even", "100", "10.5", "10", kImpossible);
-    row("38.4", "100", "38.4", "38", kHeavy);
     row("38.6", "100", "38.6", "39", kJoking);
-    row("29", "100", "29", "29", kHeavy);
-    row("24", "100", "24", "24", kPlump);
-    row("15", "100", "15", "15", kThin);
-    row("14", "100", "14", "14", kTooThin);
-    row("11", "100", "11", "11", kTooThin);
-    row("height in metres", "1.7", "60", "207612", kJoking);
-    row("weight 0", "150", "0", "0", kImpossible);
-    row("negative height", "-170", "60", "21", kStandard);
     row("negative weight", "170", "-60", "-21", kImpossible);
     row("blanks and exponent", " 1.75e2 ", "+70", "23", kStandard);
-    row("largest 32-bit index", "1", "214748.3647", "2147483647", kJoking);
-    row("smallest 32-bit index", "1", "-214748.3648", "-2147483648", kImpossible);
-    row("huge height", "1e200", "60", "0", kImpossible);
 }
 
 void TestHealthTab::results() {
@@ -87,28 +66,16 @@ void TestHealthTab::failures_data() {
     row("height empty", "", "60", msg, kNoHeight);
     row("both empty", "", "", msg, kNoHeight);
     row("height blanks", "  ", "60", msg, kHeightNaN);
-    row("height 1,75", "1,75", "60", msg, kHeightNaN);
-    row("height 1.2.3", "1.2.3", "60", msg, kHeightNaN);
-    row("height 0x10", "0x10", "60", msg, kHeightNaN);
     row("height with unit", "170cm", "60", msg, kHeightNaN);
-    row("height 10000 letters", QString(10000, 'x'), "60", msg, kHeightNaN);
     row("bad height before empty weight", "abc", "", msg, kHeightNaN);
     row("weight empty", "170", "", msg, kNoWeight);
     row("weight blanks", "170", "   ", msg, kWeightNaN);
-    row("weight 1,000", "170", "1,000", msg, kWeightNaN);
-    row("weight 0x10", "170", "0x10", msg, kWeightNaN);
     row("weight full-width", "170", "６０", msg, kWeightNaN);
     // These pass the checks: the panel (and with it the hint) shows, then the calculation fails.
     row("height 0", "0", "60", err, "Floating point division by zero");
     row("height and weight 0", "0", "0", err, "Invalid floating point operation");
     row("height 1e400", "1e400", "60", err, kOverflow);
-    row("weight 1e400", "170", "1e400", err, kOverflow);
-    row("weight -1e5000", "170", "-1e5000", err, kOverflow);
-    row("weight 10000 digits", "170", QString(10000, '7'), err, kOverflow);
     row("index beyond 32 bits", "0.001", "1000", err, kOverflow);
-    row("index 2^31", "1", "214748.3648", err, kOverflow);
-    row("index below -2^31", "1", "-214748.3649", err, kOverflow);
-    row("index 6E405", "1e-200", "60", err, kOverflow);
 }
 
 void TestHealthTab::failures() {

@@ -97,11 +97,15 @@ void TestDeposit::typedRates_data() {
                                  << QStringList{"0", "0", "0"};
     QTest::newRow("zero rate") << QByteArray("1000") << QByteArray("0") << 12
                                << QStringList{"0", "0", "1000"};
+    QTest::newRow("blanks around") << QByteArray(" 10000 ") << QByteArray(" 2.25 ") << 3
+                                   << QStringList{"56.25", "0", "10056.25"};
     QTest::newRow("large, still rounded") << QByteArray("9e16") << QByteArray("1.71") << 3
                                           << QStringList{"384750000000000", "0", "9.038475E16"};
     // A hundredfold beyond the 64-bit range cannot be rounded.
     QTest::newRow("total beyond 64 bits")
         << QByteArray("1e17") << QByteArray("1.71") << 3 << QStringList{kOverflow};
+    QTest::newRow("9.3e16 total beyond 64 bits")
+        << QByteArray("9.3e16") << QByteArray("1.71") << 3 << QStringList{kOverflow};
     QTest::newRow("negative total beyond 64 bits")
         << QByteArray("-1e17") << QByteArray("1.71") << 3 << QStringList{kOverflow};
     QTest::newRow("interest beyond double")

@@ -78,6 +78,10 @@ void TestHealth::index_data() {
         {"100", "2147483647", INT_MAX, kAbsurdHeavy},
         {"100", "-2147483648", INT_MIN, kAbsurdLight},
         {"100", "-2147483648.5", INT_MIN, kAbsurdLight},
+        {"1", "214748.3647", INT_MAX, kAbsurdHeavy},
+        {"1", "-214748.3648", INT_MIN, kAbsurdLight},
+        {"1e200", "60", 0, kAbsurdLight},
+        {" 1.75e2 ", "+70", 23, kStandard},
     };
     for (const auto& r : rows)
         QTest::addRow("%s cm, %s kg", r.height, r.weight)
@@ -147,6 +151,12 @@ void TestHealth::failures_data() {
     QTest::newRow("index below -2^31")
         << QByteArray("100") << QByteArray("-2147483649") << overflow;
     QTest::newRow("tiny height") << QByteArray("0.001") << QByteArray("1e6") << overflow;
+    QTest::newRow("index just beyond 2^31")
+        << QByteArray("1") << QByteArray("214748.3648") << overflow;
+    QTest::newRow("index just below -2^31")
+        << QByteArray("1") << QByteArray("-214748.3649") << overflow;
+    QTest::newRow("index 6E405") << QByteArray("1e-200") << QByteArray("60") << overflow;
+    QTest::newRow("weight 10000 digits") << QByteArray("170") << QByteArray(10000, '7') << overflow;
     QTest::newRow("far beyond 64 bits") << QByteArray("1e-300") << QByteArray("1e300") << overflow;
     QTest::newRow("weight beyond double") << QByteArray("175") << QByteArray("1e400") << overflow;
     QTest::newRow("height beyond extended")

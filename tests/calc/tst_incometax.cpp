@@ -96,47 +96,28 @@ void TestIncomeTax::deductions_data() {
 
     // Up to 800 nothing; up to 4000 the 800 comes off (800.01 shows the binary noise of the
     // difference); above 4000 a fifth comes off, with no further band.
-    QTest::newRow("negative") << -100.0 << "0"
-                              << "0"
-                              << "0";
-    QTest::newRow("zero") << 0.0 << "0"
-                          << "0"
-                          << "0";
-    QTest::newRow("800") << 800.0 << "0"
-                         << "0"
-                         << "0";
-    QTest::newRow("800.01") << 800.01 << "0.00199999999999818"
-                            << "0.00139999999999873"
-                            << "0.00199999999999818";
-    // Just above 800 the difference cancels, and the noise shows whether the factors are
-    // extended constants.
-    QTest::newRow("804.77") << 804.77 << "0.953999999999996"
-                            << "0.667799999999998"
-                            << "0.953999999999996";
-    QTest::newRow("823.53") << 823.53 << "4.70599999999999"
-                            << "3.2942"
-                            << "4.70599999999999";
-    QTest::newRow("800.5") << 800.5 << "0.1"
-                           << "0.07"
-                           << "0.1";
-    QTest::newRow("1000") << 1000.0 << "40"
-                          << "28"
-                          << "40";
-    QTest::newRow("4000") << 4000.0 << "640"
-                          << "448"
-                          << "640";
-    QTest::newRow("4000.01") << 4000.01 << "640.0016"
-                             << "448.00112"
-                             << "640.0016";
-    QTest::newRow("4000.5") << 4000.5 << "640.08"
-                            << "448.056"
-                            << "640.08";
-    QTest::newRow("10000") << 10000.0 << "1600"
-                           << "1120"
-                           << "1600";
-    QTest::newRow("50000") << 50000.0 << "8000"
-                           << "5600"
-                           << "8000";
+    const struct {
+        double x;
+        const char *labor, *manuscript, *flat;
+    } rows[] = {
+        {-100, "0", "0", "0"},
+        {0, "0", "0", "0"},
+        {800, "0", "0", "0"},
+        {800.01, "0.00199999999999818", "0.00139999999999873", "0.00199999999999818"},
+        // Just above 800 the difference cancels, and the noise shows whether the factors are
+        // extended constants.
+        {804.77, "0.953999999999996", "0.667799999999998", "0.953999999999996"},
+        {823.53, "4.70599999999999", "3.2942", "4.70599999999999"},
+        {800.5, "0.1", "0.07", "0.1"},
+        {1000, "40", "28", "40"},
+        {4000, "640", "448", "640"},
+        {4000.01, "640.0016", "448.00112", "640.0016"},
+        {4000.5, "640.08", "448.056", "640.08"},
+        {10000, "1600", "1120", "1600"},
+        {50000, "8000", "5600", "8000"},
+    };
+    for (const auto& r : rows)
+        QTest::addRow("%g", r.x) << r.x << r.labor << r.manuscript << r.flat;
 }
 
 void TestIncomeTax::deductions() {
@@ -195,6 +176,13 @@ void TestIncomeTax::tabResults_data() {
         {6, "-100", "2000", "-20", "-80"},
         {7, "0", "2000", "0", "0"},
         {1, "1e3", "2000", "50", "950"},
+        {0, "  5000 ", "2000", "325", "4675"},
+        {0, "+5e3", "2000", "325", "4675"},
+        {6, "5e15", "2000", "1E15", "4E15"},
+        {6, "4e15", "2000", "800000000000000", "3.2E15"},
+        {6, "0.0001", "2000", "2E-5", "8E-5"},
+        {6, "0.000000000000000000001", "2000", "2E-22", "8E-22"},
+        {6, "1000", "1e400", "200", "800"},
         // The threshold only counts for wages, and is not even read for other kinds.
         {3, "1000", "abc", "40", "960"},
         // No item selected.
@@ -233,6 +221,10 @@ void TestIncomeTax::failures_data() {
         << 0 << QByteArray("1.7e308") << QByteArray("-1.7e308") << "Floating point overflow";
     QTest::newRow("flat income beyond double")
         << 6 << QByteArray("-1e5000") << QByteArray("2000") << "Floating point overflow";
+    QTest::newRow("labour income beyond double")
+        << 3 << QByteArray("-1e400") << QByteArray("2000") << "Floating point overflow";
+    QTest::newRow("manuscript income of 10000 digits")
+        << 4 << QByteArray(10000, '1') << QByteArray("2000") << "Floating point overflow";
     QTest::newRow("business income beyond double")
         << 1 << QByteArray("1e400") << QByteArray("2000") << "Floating point overflow";
 }
