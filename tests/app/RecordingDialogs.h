@@ -8,6 +8,7 @@
 #include "ui_Unit1.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QList>
 #include <QPushButton>
@@ -39,6 +40,18 @@ public:
     }
 
     QList<Box> boxes;
+};
+
+// Points the page files' folder at a fresh folder for its lifetime: a close deletes the page
+// files, never those of a real session.
+struct PrivateTemp {
+    QTemporaryDir dir;
+    PrivateTemp() {
+        for (const char* name : {"Temp", "temp"})
+            qunsetenv(name);
+        qputenv("TEMP", QFile::encodeName(dir.path()));
+    }
+    QString filePath(const QString& name) const { return dir.filePath(name); }
 };
 
 // A shown main window on the given tab, with its own (never written) settings file and

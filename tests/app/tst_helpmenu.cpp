@@ -3,22 +3,16 @@
 // a browser.
 #include "About.h"
 #include "AppSetup.h"
-#include "Dialogs.h"
 #include "Links.h"
+#include "RecordingDialogs.h"
 #include "StatusBar.h"
-#include "Unit1.h"
-#include "ui_Unit1.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QSettings>
-#include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QUrl>
 #include <memory>
 
@@ -36,33 +30,12 @@ public:
     QStringList opened;
 };
 
-class SilentDialogs : public Dialogs {
-public:
-    SilentDialogs() { Dialogs::setCurrent(this); }
-    ~SilentDialogs() override { Dialogs::setCurrent(nullptr); }
-    void message(QWidget*, const QString& text) override { shown << text; }
-    void appError(QWidget*, const QString& text) override { shown << text; }
-    QStringList shown;
-};
-
-// A shown main window with its own settings file, page folder and recorded links.
-struct Fixture {
-    QTemporaryDir dir;
+// The main window on tab 1 with recorded links.
+struct LinkFixture : Fixture {
     RecordingLinks links;
-    SilentDialogs dialogs;
-    TFrm frm{dir.filePath(QStringLiteral("Pelmora.ini"))};
-    Ui::Frm& ui = *frm.ui();
-
-    Fixture() {
-        frm.show();
-        if (!QTest::qWaitForWindowExposed(&frm))
-            qWarning("main window not exposed");
-    }
+    LinkFixture() : Fixture(1) {}
 };
 
-QString website() {
-    return Maker::website();
-}
 QString feedback() {
     return QStringLiteral("mailto:") + Maker::email() + QStringLiteral("?subject=") +
            kEncodedSubject + QStringLiteral("&cc=");
@@ -80,11 +53,10 @@ void chooseMenuItem(TFrm& frm, QAction* item) {
     QTRY_VERIFY(!menu->isVisible());
 }
 
-// A left click at x on the status bar, delivered to the window at that point.
+// A click at x on the status bar, delivered to the window at that point.
 void clickStatusBar(TFrm& frm, int x, Qt::MouseButton button = Qt::LeftButton) {
     QStatusBar* bar = frm.ui()->StatusBar1;
-    const QPoint at = bar->mapTo(&frm, QPoint(x, bar->height() / 2));
-    QTest::mouseClick(frm.windowHandle(), button, {}, at);
+    QTest::mouseClick(frm.windowHandle(), button, {}, bar->mapTo(&frm, QPoint(x, 9)));
 }
 
 QList<TFrm_About*> aboutBoxes(TFrm& frm) {
@@ -96,18 +68,14 @@ QList<TFrm_About*> aboutBoxes(TFrm& frm) {
 class TestHelpMenu : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void menuItems_data();
-    void menuItems();
-    void onlyTheHelpMenu();
+    void initTestCase() { setUpApplication(*qobject_cast<QApplication*>(qApp)); }
+    void init() { m_pages = std::make_unique<PrivateTemp>(); }
+    void menu();
     void menuLinks_data();
     void menuLinks();
-    void aboutIsModelessAndNew();
-    void aboutBoxesBelongToTheMainWindow();
+    void aboutBoxes();
     void exitClosesTheWindow();
-    void statusPanels_data();
-    void statusPanels();
+    void statusBar();
     void statusBarClicks_data();
     void statusBarClicks();
     void statusClickNeedsPressAndReleaseOnTheBar();
@@ -115,125 +83,72 @@ private slots:
     void feedbackAddress();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_pages;
+    std::unique_ptr<PrivateTemp> m_pages;
 };
 
-void TestHelpMenu::initTestCase() {
-    setUpApplication(*qobject_cast<QApplication*>(qApp));
-}
-
-void TestHelpMenu::init() {
-    // "退出" deletes the page files: never those of a real session in the shared folder.
-    m_pages = std::make_unique<QTemporaryDir>();
-    for (const char* name : {"Temp", "temp"})
-        qunsetenv(name);
-    qputenv("TEMP", QFile::encodeName(m_pages->path()));
-}
-
-void TestHelpMenu::menuItems_data() {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<bool>("separator");
-    QTest::newRow("关于") << 0 << "N3" << QStringLiteral("关于") << false;
-    QTest::newRow("first separator") << 1 << "N4" << QString() << true;
-    QTest::newRow("意见或建议") << 2 << "N5" << QStringLiteral("意见或建议") << false;
-    QTest::newRow("访问作者网站 with four trailing spaces")
-        << 3 << "N6" << QStringLiteral("访问作者网站    ") << false;
-    QTest::newRow("second separator") << 4 << "N1" << QString() << true;
-    QTest::newRow("退出") << 5 << "N7" << QStringLiteral("退出") << false;
-}
-
-void TestHelpMenu::menuItems() {
-    QFETCH(int, position);
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QFETCH(bool, separator);
-    Fixture f;
-    const QList<QAction*> items = f.ui.N2->actions();
-    QCOMPARE(items.size(), 6);
-    QAction* item = items.at(position);
-    QCOMPARE(item->objectName(), name);
-    QCOMPARE(item->isSeparator(), separator);
-    if (!separator) {
-        QCOMPARE(item->text(), caption);
-        // No accelerator letter: nothing in the caption marks one, and no shortcut is bound.
+void TestHelpMenu::menu() {
+    LinkFixture f;
+    QCOMPARE(f.frm.menuBar(), f.ui.MainMenu1);
+    // Only the Help menu; each item by name and caption, "-" for a separator. No accelerator
+    // letter: nothing in a caption marks one, and no shortcut is bound.
+    QStringList seen;
+    for (QAction* top : f.ui.MainMenu1->actions())
+        seen << top->text();
+    seen << f.ui.N2->title();
+    for (QAction* item : f.ui.N2->actions()) {
+        seen << item->objectName() + ' ' + (item->isSeparator() ? "-" : item->text());
         QVERIFY(QKeySequence::mnemonic(item->text()).isEmpty());
         QVERIFY(item->shortcut().isEmpty());
         QVERIFY(item->isEnabled());
     }
-}
-
-void TestHelpMenu::onlyTheHelpMenu() {
-    Fixture f;
-    QCOMPARE(f.frm.menuBar(), f.ui.MainMenu1);
-    const QList<QAction*> top = f.ui.MainMenu1->actions();
-    QCOMPARE(top.size(), 1);
-    QCOMPARE(top.front(), f.ui.N2->menuAction());
-    QCOMPARE(f.ui.N2->title(), QStringLiteral("帮助"));
+    QCOMPARE(seen, (QStringList{"帮助", "帮助", "N3 关于", "N4 -", "N5 意见或建议",
+                                "N6 访问作者网站    ", "N1 -", "N7 退出"}));
     QVERIFY(QKeySequence::mnemonic(f.ui.N2->title()).isEmpty());
 }
 
 void TestHelpMenu::menuLinks_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("address");
-    QTest::newRow("意见或建议 opens the feedback address") << "N5" << feedback();
-    QTest::newRow("访问作者网站 opens the website") << "N6" << website();
+    row("意见或建议 opens the feedback address", QStringLiteral("N5"), feedback());
+    row("访问作者网站 opens the website", QStringLiteral("N6"), Maker::website());
 }
 
 void TestHelpMenu::menuLinks() {
     QFETCH(QString, item);
     QFETCH(QString, address);
-    Fixture f;
+    LinkFixture f;
     chooseMenuItem(f.frm, f.frm.findChild<QAction*>(item));
     QCOMPARE(f.links.opened, QStringList{address});
-    QVERIFY(aboutBoxes(f.frm).isEmpty());
+    QVERIFY(::aboutBoxes(f.frm).isEmpty());
     QVERIFY(f.frm.isVisible());
 }
 
-void TestHelpMenu::aboutIsModelessAndNew() {
-    Fixture f;
-    chooseMenuItem(f.frm, f.ui.N3);
-    QCOMPARE(aboutBoxes(f.frm).size(), 1);
-    TFrm_About* first = aboutBoxes(f.frm).front();
+void TestHelpMenu::aboutBoxes() {
+    auto f = std::make_unique<LinkFixture>();
+    chooseMenuItem(f->frm, f->ui.N3);
+    QCOMPARE(::aboutBoxes(f->frm).size(), 1);
+    TFrm_About* first = ::aboutBoxes(f->frm).front();
     QVERIFY(QTest::qWaitForWindowExposed(first));
     QVERIFY(!first->isModal());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     // The main window still takes clicks while the box is up: a second box appears.
-    chooseMenuItem(f.frm, f.ui.N3);
-    const QList<TFrm_About*> boxes = aboutBoxes(f.frm);
-    QCOMPARE(boxes.size(), 2);
-    QVERIFY(boxes[0] != boxes[1]);
-    for (TFrm_About* box : boxes) {
-        QVERIFY(box->isVisible());
-        QVERIFY(box->isWindow());
-    }
-    QVERIFY(f.links.opened.isEmpty());
-}
-
-void TestHelpMenu::aboutBoxesBelongToTheMainWindow() {
-    QTemporaryDir dir;
-    RecordingLinks links;
-    auto frm = std::make_unique<TFrm>(dir.filePath(QStringLiteral("Pelmora.ini")));
-    frm->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
-    frm->ui()->N3->trigger();
-    frm->ui()->N3->trigger();
+    chooseMenuItem(f->frm, f->ui.N3);
     QList<QPointer<TFrm_About>> boxes;
-    for (TFrm_About* box : aboutBoxes(*frm))
+    for (TFrm_About* box : ::aboutBoxes(f->frm)) {
+        QVERIFY(box->isVisible() && box->isWindow());
         boxes << box;
+    }
     QCOMPARE(boxes.size(), 2);
+    QVERIFY(f->links.opened.isEmpty());
     // A box that has been closed is only hidden; the main window destroys both with itself.
     boxes[0]->close();
-    QVERIFY(!boxes[0].isNull());
-    QVERIFY(!boxes[0]->isVisible());
-    frm.reset();
-    QVERIFY(boxes[0].isNull());
-    QVERIFY(boxes[1].isNull());
+    QVERIFY(!boxes[0].isNull() && !boxes[0]->isVisible());
+    f.reset();
+    QVERIFY(boxes[0].isNull() && boxes[1].isNull());
 }
 
 void TestHelpMenu::exitClosesTheWindow() {
-    Fixture f;
+    LinkFixture f;
     const QString ini = f.dir.filePath(QStringLiteral("Pelmora.ini"));
     QVERIFY(!QFile::exists(ini));
     chooseMenuItem(f.frm, f.ui.N7);
@@ -245,94 +160,72 @@ void TestHelpMenu::exitClosesTheWindow() {
     QVERIFY(f.links.opened.isEmpty());
 }
 
-void TestHelpMenu::statusPanels_data() {
-    QTest::addColumn<int>("panel");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("website") << 0 << 235 << QLatin1Char(' ') + website();
-    QTest::newRow("empty middle") << 1 << 145 << QString();
-    QTest::newRow("e-mail") << 2 << 50 << Maker::email();
-}
-
-void TestHelpMenu::statusPanels() {
-    QFETCH(int, panel);
-    QFETCH(int, width);
-    QFETCH(QString, text);
-    Fixture f;
+void TestHelpMenu::statusBar() {
+    LinkFixture f;
     PanelStatusBar* bar = f.ui.StatusBar1;
     QCOMPARE(f.frm.statusBar(), bar);
-    QCOMPARE(bar->height(), 19);
-    QCOMPARE(bar->width(), f.frm.width());
-    QCOMPARE(bar->geometry().bottom(), f.frm.height() - 1);
-    QCOMPARE(bar->panels().size(), 3);
-    QCOMPARE(bar->panels().at(panel).width, width);
-    QCOMPARE(bar->panels().at(panel).text, text);
+    QCOMPARE(bar->geometry(), QRect(0, f.frm.height() - 19, f.frm.width(), 19));
+    QStringList panels;
+    for (const auto& panel : bar->panels())
+        panels << QStringLiteral("%1 '%2'").arg(panel.width).arg(panel.text);
+    QCOMPARE(panels, (QStringList{"235 ' " + Maker::website() + "'", "145 ''",
+                                  "50 '" + Maker::email() + "'"}));
 }
 
 void TestHelpMenu::statusBarClicks_data() {
     QTest::addColumn<int>("windowWidth"); // 0: as tab 1 sets it
-    QTest::addColumn<int>("x");
-    QTest::addColumn<bool>("fromRight"); // x counts back from the bar's right edge
+    QTest::addColumn<int>("x");           // negative: counted back from the bar's right edge
     QTest::addColumn<QString>("address");
-    const QString none;
-    QTest::newRow("left edge of the website panel") << 0 << 0 << false << website();
-    QTest::newRow("inside the website panel") << 0 << 120 << false << website();
-    QTest::newRow("last pixel of the website panel") << 0 << 234 << false << website();
-    QTest::newRow("first pixel of the middle panel") << 0 << 235 << false << none;
-    QTest::newRow("inside the middle panel") << 0 << 300 << false << none;
-    QTest::newRow("last pixel of the middle panel") << 0 << 379 << false << none;
-    QTest::newRow("first pixel of the e-mail panel") << 0 << 380 << false << feedback();
-    QTest::newRow("last pixel of the nominal e-mail panel") << 0 << 429 << false << feedback();
-    QTest::newRow("just past the nominal e-mail panel") << 0 << 430 << false << feedback();
-    QTest::newRow("right edge of the bar") << 0 << 1 << true << feedback();
-    QTest::newRow("right edge of a window 810 wide") << 810 << 1 << true << feedback();
-    QTest::newRow("far right in a window 810 wide") << 810 << 700 << false << feedback();
-    QTest::newRow("website panel in a window 810 wide") << 810 << 234 << false << website();
-    QTest::newRow("middle panel in a window 810 wide") << 810 << 379 << false << none;
+    const QString site = Maker::website(), mail = feedback(), none;
+    row("left edge of the website panel", 0, 0, site);
+    row("last pixel of the website panel", 0, 234, site);
+    row("first pixel of the middle panel", 0, 235, none);
+    row("last pixel of the middle panel", 0, 379, none);
+    row("first pixel of the e-mail panel", 0, 380, mail);
+    row("last pixel of the nominal e-mail panel", 0, 429, mail);
+    row("just past the nominal e-mail panel", 0, 430, mail);
+    row("right edge of the bar", 0, -1, mail);
+    row("right edge of a window 810 wide", 810, -1, mail);
+    row("far right in a window 810 wide", 810, 700, mail);
+    row("website panel in a window 810 wide", 810, 234, site);
+    row("middle panel in a window 810 wide", 810, 379, none);
 }
 
 void TestHelpMenu::statusBarClicks() {
     QFETCH(int, windowWidth);
     QFETCH(int, x);
-    QFETCH(bool, fromRight);
     QFETCH(QString, address);
-    Fixture f;
+    LinkFixture f;
     if (windowWidth)
         f.frm.setOuterSize(windowWidth, 505);
     QStatusBar* bar = f.ui.StatusBar1;
     QCOMPARE(bar->width(), f.frm.width());
-    const int at = fromRight ? bar->width() - x : x;
-    QVERIFY(at >= 0 && at < bar->width());
-    clickStatusBar(f.frm, at);
+    clickStatusBar(f.frm, x < 0 ? bar->width() + x : x);
     QCOMPARE(f.links.opened, address.isEmpty() ? QStringList() : QStringList{address});
 }
 
 void TestHelpMenu::statusClickNeedsPressAndReleaseOnTheBar() {
-    Fixture f;
-    // Right and middle clicks are not clicks.
+    LinkFixture f;
+    // Right and middle clicks are not clicks, nor a press on the bar released over the tabs.
     clickStatusBar(f.frm, 10, Qt::RightButton);
     clickStatusBar(f.frm, 400, Qt::MiddleButton);
-    QVERIFY(f.links.opened.isEmpty());
-    // A press on the bar released over the tabs above it is no click either.
     QStatusBar* bar = f.ui.StatusBar1;
     QWindow* window = f.frm.windowHandle();
     QTest::mousePress(window, Qt::LeftButton, {}, bar->mapTo(&f.frm, QPoint(10, 9)));
     QTest::mouseRelease(window, Qt::LeftButton, {}, bar->mapTo(&f.frm, QPoint(10, -40)));
     QVERIFY(f.links.opened.isEmpty());
     clickStatusBar(f.frm, 10);
-    QCOMPARE(f.links.opened, QStringList{website()});
+    QCOMPARE(f.links.opened, QStringList{Maker::website()});
 }
 
 void TestHelpMenu::feedbackAddress_data() {
     QTest::addColumn<QString>("email");
     QTest::addColumn<QString>("address");
-    QTest::newRow("plain address")
-        << "a@b.cn" << QStringLiteral("mailto:a@b.cn?subject=") + kEncodedSubject + "&cc=";
-    QTest::newRow("address with a dot and a plus")
-        << "first.last+pm@mail.example.org"
-        << QStringLiteral("mailto:first.last+pm@mail.example.org?subject=") + kEncodedSubject +
-               "&cc=";
-    QTest::newRow("the maker's address") << Maker::email() << feedback();
+    row("plain address", QStringLiteral("a@b.cn"),
+        QStringLiteral("mailto:a@b.cn?subject=") + kEncodedSubject + "&cc=");
+    row("address with a dot and a plus", QStringLiteral("first.last+pm@mail.example.org"),
+        QStringLiteral("mailto:first.last+pm@mail.example.org?subject=") + kEncodedSubject +
+            "&cc=");
 }
 
 void TestHelpMenu::feedbackAddress() {
