@@ -1,5 +1,5 @@
-// What the eight conversion pages share: their frame, their measures objects, the copies of
-// the shared functions, the wiring of every button, the input check, the seven-place rounding,
+// What the eight conversion pages share: their frame, their measures objects, the wiring of
+// every button, the input check, the seven-place rounding,
 // the conversion through the base unit and the reset button.
 #include "PageTestSupport.h"
 
@@ -44,9 +44,8 @@ const Page kPages[] = {
      "tempCelsius tempKelvin tempFahr tempRankine tempReaumur"},
 };
 const Page& length = kPages[0];
-const Page& power = kPages[4];
 
-// The cases of the shared functions run on one page of each version, in the base unit.
+// The cases of the shared functions run on one page of each writing, in the base unit.
 const int kVersions[] = {0, 4};
 
 QStringList unitsOf(const Page& p) {
@@ -82,13 +81,6 @@ const char kEveryButton[] = R"JS(
   return out.join('\n');
 })()
 )JS";
-
-// The shared functions' text without comments and layout.
-QString sharedText(const QString& function) {
-    return QStringLiteral("typeof %1 != 'function' ? '' : %1.toString().replace(/\\/\\/.*/g, '')"
-                          ".replace(/\\s+/g, ' ').replace(/ ?([^\\w ]) ?/g, '$1')")
-        .arg(function);
-}
 
 } // namespace
 
@@ -148,31 +140,6 @@ private slots:
                  QString::fromLatin1(p.file) == "yali.html"
                      ? "checkNum normalize compute"
                      : "checkNum normalize compute resetValues resetAll");
-    }
-
-    // Each page carries its own copy of the shared functions. The input check is the same on
-    // every page; the other functions come in two versions, one on the first four pages and
-    // one on the others (the pressure page's rounding is its own). Copies of one version must
-    // not drift apart, so the cases below run on one page of each.
-    void sharedFunctionsAreCopies() {
-        QList<QStringList> first;
-        for (const Page& p : kPages) {
-            QVERIFY(s.open(p.file));
-            QStringList texts;
-            for (const char* f : {"checkNum", "normalize", "compute", "resetValues"})
-                texts << s.eval(sharedText(f)).toString();
-            if (p.file == length.file || p.file == power.file)
-                first << texts;
-            if (QString::fromLatin1(p.file) == "yali.html")
-                texts[1].clear();
-            for (int i = 0; i < texts.size(); ++i) {
-                const QString& want = first[i == 0 ? 0 : first.size() - 1][i];
-                QVERIFY2(texts[i].isEmpty() || texts[i] == want,
-                         qPrintable(p.file + (" " + texts[i])));
-            }
-        }
-        for (const QStringList& texts : first)
-            QVERIFY(!texts.contains(QString()));
     }
 
     // Every button checks and converts its own field: a rejected text changes nothing and

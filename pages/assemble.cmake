@@ -1,0 +1,27 @@
+# cmake -DTEMPLATE=<page> -DSCRIPT=<conversion.js> -DWRITING=<allman|kr> -DFUNCTIONS=<a,b>
+#       -DOUT=<file> -P assemble.cmake
+# Writes the page text OUT: the template with each line "@name@" replaced by function `name`
+# of the shared script in the given writing. The template must name exactly FUNCTIONS, in order.
+file(READ "${TEMPLATE}" page)
+file(READ "${SCRIPT}" script)
+string(REGEX MATCHALL "\n@[A-Za-z]+@\n" markers "${page}")
+string(REGEX REPLACE "[\n@]" "" named "${markers}")
+string(REPLACE "," ";" wanted "${FUNCTIONS}")
+if(NOT "${named}" STREQUAL "${wanted}")
+  message(FATAL_ERROR "${TEMPLATE} names [${named}], the page table [${wanted}]")
+endif()
+foreach(name IN LISTS wanted)
+  set(head "//@ ${WRITING} ${name}\n")
+  string(FIND "${script}" "${head}" start)
+  if(start EQUAL -1)
+    message(FATAL_ERROR "${SCRIPT} has no section '${WRITING} ${name}'")
+  endif()
+  string(LENGTH "${head}" length)
+  math(EXPR start "${start} + ${length}")
+  string(SUBSTRING "${script}" ${start} -1 section)
+  string(FIND "${section}" "\n//@ " end)
+  string(SUBSTRING "${section}" 0 ${end} section)
+  string(REGEX REPLACE "\n+$" "" section "${section}")
+  string(REPLACE "\n@${name}@\n" "\n${section}\n" page "${page}")
+endforeach()
+file(WRITE "${OUT}" "${page}")
