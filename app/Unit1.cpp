@@ -12,10 +12,8 @@
 #include "StatusBar.h"
 #include "ui_Unit1.h"
 
+#include "Calculators.h"
 #include "Deposit.h"
-#include "FloatEnv.h"
-#include "Health.h"
-#include "NumberText.h"
 #include "UnitFunc.h"
 
 #include <QCloseEvent>
@@ -57,16 +55,6 @@ const QColor kLabelNormal(62, 172, 238);
 
 std::string utf8(const QString& text) {
     return text.toStdString();
-}
-QString general(long double value) {
-    return QString::fromStdString(calc::formatGeneral(value));
-}
-bool isNumber(const QString& text) {
-    return calc::readNumber(utf8(text)).has_value();
-}
-// A field's number held as a double; a magnitude beyond the double range overflows.
-double fieldNumber(const QString& text) {
-    return calc::toDouble(calc::parseNumber(utf8(text)));
 }
 
 void setLabelText(QLabel* label, const QString& text) {
@@ -246,32 +234,30 @@ void TFrm::FormClose() {
 
 // ---- Income tax ------------------------------------------------------------------------
 
-void TFrm::BtnCalc1Click() {
-    runHandler(this, [this] {
-        auto& ui = *m_ui;
-        const QString salary = ui.EdtSalary->text();
-        if (salary.isEmpty())
-            return Dialogs::current().message(this, QStringLiteral("请输入收入金额！"));
-        if (!isNumber(salary))
-            return Dialogs::current().message(this, QStringLiteral("收入金额必须为数字！"));
-        if (ui.EdtFirstStep->text().isEmpty())
-            return Dialogs::current().message(this, QStringLiteral("所得税起征金额不能为空！"));
+namespace {
+// Shows what a calculator's button led to: the message box; or the result panel (on the tabs
+// whose panel shows as soon as the fields pass the checks, also when the calculation then
+// fails), then the error box or the result texts.
+void showOutcome(QWidget* parent, const calc::Outcome& outcome, QWidget* panel,
+                 std::initializer_list<QLabel*> labels, bool panelOnError) {
+    if (!outcome.message.empty())
+        return Dialogs::current().message(parent, QString::fromStdString(outcome.message));
+    if (outcome.error.empty() || panelOnError)
+        panel->setVisible(true);
+    if (!outcome.error.empty())
+        return Dialogs::current().appError(parent, QString::fromStdString(outcome.error));
+    auto text = outcome.texts.begin();
+    for (QLabel* label : labels)
+        setLabelText(label, QString::fromStdString(*text++));
+}
+} // namespace
 
-        double tax = 0;
-        const int kind = ui.CbSuodeshui->currentIndex();
-        if (kind == calc::kWageKind) {
-            // The threshold counts for wages only, and only wages parse it.
-            const double income = fieldNumber(salary);
-            const double threshold = fieldNumber(ui.EdtFirstStep->text());
-            tax = calc::incomeTax(kind, calc::wageTaxable(income, threshold));
-        } else if (kind > 0 && kind < int(calc::kIncomeKinds.size())) {
-            tax = calc::incomeTax(kind, fieldNumber(salary));
-        }
-        ui.PnlRet1->setVisible(true);
-        setLabelText(ui.LabShui, general(tax) + QStringLiteral(" 元"));
-        const long double left = calc::afterTax(calc::parseNumber(utf8(salary)), tax);
-        setLabelText(ui.LabShuihou, general(left) + QStringLiteral(" 元"));
-    });
+void TFrm::BtnCalc1Click() {
+    auto& ui = *m_ui;
+    showOutcome(this,
+                calc::incomeTaxOutcome(utf8(ui.EdtSalary->text()), utf8(ui.EdtFirstStep->text()),
+                                       ui.CbSuodeshui->currentIndex()),
+                ui.PnlRet1, {ui.LabShui, ui.LabShuihou}, false);
 }
 
 void TFrm::BtnZero1Click() {
@@ -281,7 +267,8 @@ void TFrm::BtnZero1Click() {
 
 void TFrm::CbSuodeshuiChange(int index) {
     auto& ui = *m_ui;
-    const bool wages = index == calc::kWageKind;
+    const calc::IncomeKind* kind = calc::incomeKind(index);
+    const bool wages = kind && kind->usesThreshold;
     for (QWidget* w : {static_cast<QWidget*>(ui.LabDangdi), static_cast<QWidget*>(ui.EdtFirstStep),
                        static_cast<QWidget*>(ui.LabYuan1), static_cast<QWidget*>(ui.Lab2000)})
         w->setVisible(wages);
@@ -306,25 +293,10 @@ void TFrm::CbTimeChange(int index) {
 }
 
 void TFrm::Button3Click() {
-    runHandler(this, [this] {
-        auto& ui = *m_ui;
-        const QString amount = ui.EdtAmt->text(), rate = ui.EdtRat->text();
-        if (amount.isEmpty())
-            return Dialogs::current().message(this, QStringLiteral("请输入存款金额！"));
-        if (!isNumber(amount))
-            return Dialogs::current().message(this, QStringLiteral("存款金额必须为数字！"));
-        if (rate.isEmpty())
-            return Dialogs::current().message(this, QStringLiteral("请输入存款利率！"));
-        if (!isNumber(rate))
-            return Dialogs::current().message(this, QStringLiteral("存款利率必须为数字！"));
-
-        ui.PnlRet2->setVisible(true);
-        const calc::DepositResult r =
-            calc::depositInterest(fieldNumber(amount), fieldNumber(rate), TermMonths);
-        setLabelText(ui.LabLixi, general(r.interest));
-        setLabelText(ui.LabLixirui, general(r.interestTax));
-        setLabelText(ui.LabHeji, general(r.total));
-    });
+    auto& ui = *m_ui;
+    showOutcome(this,
+                calc::depositOutcome(utf8(ui.EdtAmt->text()), utf8(ui.EdtRat->text()), TermMonths),
+                ui.PnlRet2, {ui.LabLixi, ui.LabLixirui, ui.LabHeji}, true);
 }
 
 void TFrm::Button4Click() {
@@ -335,26 +307,9 @@ void TFrm::Button4Click() {
 // ---- Health ----------------------------------------------------------------------------
 
 void TFrm::Button1Click() {
-    runHandler(this, [this] {
-        auto& ui = *m_ui;
-        const QString height = ui.EdtHeight->text(), weight = ui.EdtWeight->text();
-        if (height.isEmpty())
-            return Dialogs::current().message(this, QStringLiteral("请输入您的身高！"));
-        if (!isNumber(height))
-            return Dialogs::current().message(this, QStringLiteral("身高必须为数字！"));
-        if (weight.isEmpty())
-            return Dialogs::current().message(this, QStringLiteral("请输入您的体重！"));
-        if (!isNumber(weight))
-            return Dialogs::current().message(this, QStringLiteral("体重必须为数字！"));
-
-        ui.PnlRet3->setVisible(true);
-        const double w = fieldNumber(weight);
-        const double h = fieldNumber(height);
-        const int index = calc::healthIndex(h, w);
-        setLabelText(ui.LabJiankang, QString::number(index));
-        const std::string_view verdict = calc::healthVerdict(index);
-        setLabelText(ui.LabShuoming, QString::fromUtf8(verdict.data(), qsizetype(verdict.size())));
-    });
+    auto& ui = *m_ui;
+    showOutcome(this, calc::healthOutcome(utf8(ui.EdtHeight->text()), utf8(ui.EdtWeight->text())),
+                ui.PnlRet3, {ui.LabJiankang, ui.LabShuoming}, true);
 }
 
 void TFrm::Button2Click() {

@@ -19,23 +19,33 @@ double CalcFlatDeductedTax(double income);
 
 namespace calc {
 
-// The nine kinds of income, in list order.
-inline constexpr std::array<std::string_view, 9> kIncomeKinds = {
-    "工资、薪金所得",
-    "个体工商户生产、经营所得",
-    "对企事业单位的承包经营、承租经营所得",
-    "劳务报酬所得",
-    "稿酬所得",
-    "特许权使用所得",
-    "利息、股息、红利所得",
-    "偶然所得（如：中奖、中彩）",
-    "个人拍卖所得",
-};
-inline constexpr int kWageKind = 0;
+// Interest, dividends and windfalls: a flat 20 %, no threshold, no deduction, no lower limit.
+double flatTax(double income);
 
-// The tax on `amount` for income kind `kind` (for wages, `amount` is the taxable amount);
-// a kind outside the list pays 0.
-double incomeTax(int kind, double amount);
+// One kind of income: its caption in the list, its rule, and whether the threshold counts.
+// For a kind that uses the threshold, the rule takes the taxable amount (income minus
+// threshold); the threshold row shows, and its field is read, for such kinds only.
+struct IncomeKind {
+    std::string_view caption;
+    double (*tax)(double amount);
+    bool usesThreshold;
+};
+
+// The nine kinds of income, in list order.
+inline constexpr std::array<IncomeKind, 9> kIncomeKinds = {{
+    {"工资、薪金所得", CalcWageTax, true},
+    {"个体工商户生产、经营所得", CalcOperationTax, false},
+    {"对企事业单位的承包经营、承租经营所得", CalcOperationTax, false},
+    {"劳务报酬所得", CalcLaborTax, false},
+    {"稿酬所得", CalcManuscriptTax, false},
+    {"特许权使用所得", CalcFlatDeductedTax, false},
+    {"利息、股息、红利所得", flatTax, false},
+    {"偶然所得（如：中奖、中彩）", flatTax, false},
+    {"个人拍卖所得", CalcFlatDeductedTax, false},
+}};
+
+// The kind at list index `kind`; none for -1 (nothing selected) or beyond the list.
+const IncomeKind* incomeKind(int kind);
 
 // Income minus threshold, stored as a double (CalcError on overflow).
 double wageTaxable(double income, double threshold);

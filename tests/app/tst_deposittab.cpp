@@ -1,13 +1,11 @@
-// The deposit interest tab driven as a user drives it: the order of its checks, what each
-// failure leaves alone, the term list and the clear button. The interest rules themselves are
-// covered by the calc tests; a few rows here show the label texts.
+// The deposit interest tab driven as a user drives it: the boxes and what each failure leaves
+// alone, the term list and the clear button. The checks and the interest rules are covered by
+// the calc tests; a few rows here show the label texts.
 #include "RecordingDialogs.h"
 
 namespace {
 const QString kNoAmount = QStringLiteral("请输入存款金额！");
-const QString kAmountNaN = QStringLiteral("存款金额必须为数字！");
 const QString kNoRate = QStringLiteral("请输入存款利率！");
-const QString kRateNaN = QStringLiteral("存款利率必须为数字！");
 const QString kOverflow = QStringLiteral("Floating point overflow");
 const QString keep; // rate as the term filled it in
 
@@ -44,9 +42,6 @@ void TestDepositTab::results_data() {
     using L = QStringList;
     row("default term", -1, keep, "10000", L{"42.75", "0", "10042.75"});
     row("five years", 5, keep, "10000", L{"1800", "0", "11800"});
-    row("tie to even", -1, "5", "10", L{"0.12", "0", "10.12"});
-    row("blanks around", -1, " 2.25 ", " 10000 ", L{"56.25", "0", "10056.25"});
-    row("scientific total", -1, keep, "9e16", L{"384750000000000", "0", "9.038475E16"});
 }
 
 void TestDepositTab::results() {
@@ -69,17 +64,8 @@ void TestDepositTab::failures_data() {
     QTest::addColumn<QString>("text");
     const int msg = RecordingDialogs::Message, err = RecordingDialogs::AppError;
     row("amount empty", "", "1.7100", msg, kNoAmount);
-    row("both empty", "", "", msg, kNoAmount);
-    row("amount blanks", "   ", "1.7100", msg, kAmountNaN);
-    row("amount 1,000", "1,000", "1.7100", msg, kAmountNaN);
-    row("bad amount before empty rate", "abc", "", msg, kAmountNaN);
-    row("rate empty", "1000", "", msg, kNoRate);
-    row("rate blanks", "1000", "  ", msg, kRateNaN);
-    row("rate with percent sign", "1000", "2.25%", msg, kRateNaN);
-    // These pass the checks: the panel shows, then the calculation fails.
+    // Past the checks the panel shows, then the calculation fails.
     row("amount 1e400", "1e400", "1.7100", err, kOverflow);
-    row("rate 1e400", "10000", "1e400", err, kOverflow);
-    row("total hundredths beyond 64 bits", "9.3e16", "1.7100", err, kOverflow);
 }
 
 void TestDepositTab::failures() {

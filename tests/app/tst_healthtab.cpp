@@ -1,20 +1,14 @@
-// The health tab driven as a user drives it: the order of its checks, what each failure leaves
-// alone, the hint panel and the clear button. The index and verdict rules are covered by the calc
-// tests; a few rows here show the label texts.
+// The health tab driven as a user drives it: the boxes and what each failure leaves alone, the
+// hint panel and the clear button. The checks, the index and the verdicts are covered by the
+// calc tests; a few rows here show the label texts.
 #include "RecordingDialogs.h"
 
 namespace {
 const QString kNoHeight = QStringLiteral("请输入您的身高！");
-const QString kHeightNaN = QStringLiteral("身高必须为数字！");
 const QString kNoWeight = QStringLiteral("请输入您的体重！");
-const QString kWeightNaN = QStringLiteral("体重必须为数字！");
-const QString kOverflow = QStringLiteral("Floating point overflow");
 
-const QString kJoking = QStringLiteral("你在开玩笑吧!!!哪有这种身材");
 const QString kHeavy = QStringLiteral("你太重了!");
-const QString kPlump = QStringLiteral("你已经有些发福了，要多运动哦");
 const QString kStandard = QStringLiteral("你的体重很标准，继续保持哦");
-const QString kImpossible = QStringLiteral("你在开玩笑吧!不可能存在的哦");
 
 void calculate(Fixture& f, const QString& height, const QString& weight) {
     enter(f.ui.EdtHeight, height);
@@ -40,10 +34,6 @@ void TestHealthTab::results_data() {
     QTest::addColumn<QString>("verdict");
     row("175 70", "175", "70", "23", kStandard);
     row("180 100", "180", "100", "31", kHeavy);
-    row("tie 28.5 to even", "100", "28.5", "28", kPlump);
-    row("38.6", "100", "38.6", "39", kJoking);
-    row("negative weight", "170", "-60", "-21", kImpossible);
-    row("blanks and exponent", " 1.75e2 ", "+70", "23", kStandard);
 }
 
 void TestHealthTab::results() {
@@ -64,18 +54,8 @@ void TestHealthTab::failures_data() {
     QTest::addColumn<QString>("text");
     const int msg = RecordingDialogs::Message, err = RecordingDialogs::AppError;
     row("height empty", "", "60", msg, kNoHeight);
-    row("both empty", "", "", msg, kNoHeight);
-    row("height blanks", "  ", "60", msg, kHeightNaN);
-    row("height with unit", "170cm", "60", msg, kHeightNaN);
-    row("bad height before empty weight", "abc", "", msg, kHeightNaN);
-    row("weight empty", "170", "", msg, kNoWeight);
-    row("weight blanks", "170", "   ", msg, kWeightNaN);
-    row("weight full-width", "170", "６０", msg, kWeightNaN);
-    // These pass the checks: the panel (and with it the hint) shows, then the calculation fails.
+    // Past the checks the panel (and with it the hint) shows, then the calculation fails.
     row("height 0", "0", "60", err, "Floating point division by zero");
-    row("height and weight 0", "0", "0", err, "Invalid floating point operation");
-    row("height 1e400", "1e400", "60", err, kOverflow);
-    row("index beyond 32 bits", "0.001", "1000", err, kOverflow);
 }
 
 void TestHealthTab::failures() {

@@ -1,6 +1,6 @@
-// The income tax tab driven as a user drives it: the order of its checks, what each failure
-// leaves alone, the threshold row per kind, the clear button and the threshold's key filter.
-// The tax rules themselves are covered by the calc tests; a few rows here show the label texts.
+// The income tax tab driven as a user drives it: the boxes and what each failure leaves alone,
+// the threshold row per kind, the clear button and the threshold's key filter. The checks and
+// the tax rules are covered by the calc tests; a few rows here show the label texts.
 #include "RecordingDialogs.h"
 
 #include <QInputMethodEvent>
@@ -8,9 +8,7 @@
 
 namespace {
 const QString kNoIncome = QStringLiteral("请输入收入金额！");
-const QString kIncomeNaN = QStringLiteral("收入金额必须为数字！");
 const QString kNoThreshold = QStringLiteral("所得税起征金额不能为空！");
-const QString kOverflow = QStringLiteral("Floating point overflow");
 const QString keep; // threshold left at its initial "2000"
 
 // Fills the tab (threshold, kind, income) and presses "计 算". The threshold shows for wages
@@ -56,13 +54,6 @@ void TestIncomeTab::results_data() {
     using L = QStringList;
     row("wages 5000", 0, "5000", keep, L{"325 元", "4675 元"});
     row("wages, typed threshold", 0, "5000", "3500", L{"125 元", "4875 元"});
-    row("wages, signed exponent", 0, " +5e3 ", keep, L{"325 元", "4675 元"});
-    row("auction 4000.5", 8, "4000.5", keep, L{"640.08 元", "3360.42 元"});
-    row("interest negative", 6, "-100", keep, L{"-20 元", "-80 元"});
-    row("scientific notation", 6, "5e15", keep, L{"1E15 元", "4E15 元"});
-    // Other kinds neither parse nor use the threshold.
-    row("labour, threshold abc", 3, "5000", "abc", L{"800 元", "4200 元"});
-    row("interest, threshold 1e400", 6, "1000", "1e400", L{"200 元", "800 元"});
 }
 
 void TestIncomeTab::results() {
@@ -84,20 +75,7 @@ void TestIncomeTab::failures_data() {
     QTest::addColumn<QString>("text");
     const int msg = RecordingDialogs::Message, err = RecordingDialogs::AppError;
     row("income empty", 0, "", "2000", msg, kNoIncome);
-    row("both empty", 0, "", "", msg, kNoIncome);
-    row("income blanks", 0, "   ", "2000", msg, kIncomeNaN);
-    row("thousands separator", 6, "1,000", "2000", msg, kIncomeNaN);
-    row("full-width digits", 0, "５０００", "2000", msg, kIncomeNaN);
-    row("bad income before empty threshold", 0, "abc", "", msg, kIncomeNaN);
-    row("threshold empty", 0, "5000", "", msg, kNoThreshold);
-    row("threshold empty, labour", 3, "5000", "", msg, kNoThreshold);
-    // Failures the tab does not handle itself go to the application error box.
     row("threshold abc", 0, "5000", "abc", err, "'abc' is not a valid floating point value");
-    row("threshold blanks", 0, "5000", "  ", err, "'  ' is not a valid floating point value");
-    row("threshold 1e400", 0, "5000", "1e400", err, kOverflow);
-    row("wages 1e400", 0, "1e400", "2000", err, kOverflow);
-    row("labour -1e400", 3, "-1e400", "2000", err, kOverflow);
-    row("taxable beyond double", 0, "1.7e308", "-1.7e308", err, kOverflow);
 }
 
 void TestIncomeTab::failures() {

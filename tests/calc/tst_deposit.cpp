@@ -1,35 +1,12 @@
-// Deposit interest: the six terms with their default rates, rounding to hundredths with ties to
-// even, and amounts too large to round.
+// Deposit interest: the six terms with their default rates, the checks of the tab's fields,
+// rounding to hundredths with ties to even, and amounts too large to round.
+#include "CalcTestSupport.h"
 #include "Deposit.h"
 #include "FloatEnv.h"
-#include "NumberText.h"
-
-#include <QtTest>
-
-#include <string>
 
 namespace {
-
 const QString kOverflow = QStringLiteral("Floating point overflow");
-
-QString general(long double value) {
-    return QString::fromStdString(calc::formatGeneral(value));
-}
-
-double field(const QByteArray& text) {
-    return calc::toDouble(calc::parseNumber(text.toStdString()));
-}
-
-// The calculation behind "计 算": interest, interest tax and total, or the error's text.
-QStringList depositTexts(const QByteArray& amount, const QByteArray& rate, int months) {
-    try {
-        const calc::DepositResult r = calc::depositInterest(field(amount), field(rate), months);
-        return {general(r.interest), general(r.interestTax), general(r.total)};
-    } catch (const calc::CalcError& e) {
-        return {QString::fromUtf8(e.what())};
-    }
-}
-
+const QStringList kOverflowBox{"error: " + kOverflow};
 } // namespace
 
 class TestDeposit : public QObject {
@@ -66,7 +43,7 @@ void TestDeposit::defaultTerms() {
     const calc::DepositTerm& term = calc::kDepositTerms[std::size_t(index)];
     QCOMPARE(QString::fromUtf8(term.caption.data(), qsizetype(term.caption.size())), caption);
     const QByteArray rate(term.rate.data(), qsizetype(term.rate.size()));
-    QCOMPARE(depositTexts("10000", rate, term.months), results);
+    QCOMPARE(shown(calc::depositOutcome("10000", rate.toStdString(), term.months)), results);
 }
 
 void TestDeposit::typedRates_data() {
@@ -74,6 +51,21 @@ void TestDeposit::typedRates_data() {
     QTest::addColumn<QByteArray>("rate");
     QTest::addColumn<int>("months");
     QTest::addColumn<QStringList>("results");
+
+    // The checks, in screen order.
+    const QStringList noAmount{QStringLiteral("message: 请输入存款金额！")};
+    const QStringList amountNaN{QStringLiteral("message: 存款金额必须为数字！")};
+    const QStringList noRate{QStringLiteral("message: 请输入存款利率！")};
+    const QStringList rateNaN{QStringLiteral("message: 存款利率必须为数字！")};
+    using B = QByteArray;
+    row("amount empty", B(""), B("1.7100"), 3, noAmount);
+    row("both empty", B(""), B(""), 3, noAmount);
+    row("amount blanks", B("   "), B("1.7100"), 3, amountNaN);
+    row("amount 1,000", B("1,000"), B("1.7100"), 3, amountNaN);
+    row("bad amount before empty rate", B("abc"), B(""), 3, amountNaN);
+    row("rate empty", B("1000"), B(""), 3, noRate);
+    row("rate blanks", B("1000"), B("  "), 3, rateNaN);
+    row("rate with percent sign", B("1000"), B("2.25%"), 3, rateNaN);
 
     QTest::newRow("1000 at 2.25, a year")
         << QByteArray("1000") << QByteArray("2.25") << 12 << QStringList{"22.5", "0", "1022.5"};
@@ -103,17 +95,17 @@ void TestDeposit::typedRates_data() {
                                           << QStringList{"384750000000000", "0", "9.038475E16"};
     // A hundredfold beyond the 64-bit range cannot be rounded.
     QTest::newRow("total beyond 64 bits")
-        << QByteArray("1e17") << QByteArray("1.71") << 3 << QStringList{kOverflow};
+        << QByteArray("1e17") << QByteArray("1.71") << 3 << kOverflowBox;
     QTest::newRow("9.3e16 total beyond 64 bits")
-        << QByteArray("9.3e16") << QByteArray("1.71") << 3 << QStringList{kOverflow};
+        << QByteArray("9.3e16") << QByteArray("1.71") << 3 << kOverflowBox;
     QTest::newRow("negative total beyond 64 bits")
-        << QByteArray("-1e17") << QByteArray("1.71") << 3 << QStringList{kOverflow};
+        << QByteArray("-1e17") << QByteArray("1.71") << 3 << kOverflowBox;
     QTest::newRow("interest beyond double")
-        << QByteArray("1e300") << QByteArray("1e300") << 3 << QStringList{kOverflow};
+        << QByteArray("1e300") << QByteArray("1e300") << 3 << kOverflowBox;
     QTest::newRow("amount beyond double")
-        << QByteArray("1e400") << QByteArray("1.71") << 3 << QStringList{kOverflow};
+        << QByteArray("1e400") << QByteArray("1.71") << 3 << kOverflowBox;
     QTest::newRow("rate beyond extended")
-        << QByteArray("1000") << QByteArray("1e5000") << 3 << QStringList{kOverflow};
+        << QByteArray("1000") << QByteArray("1e5000") << 3 << kOverflowBox;
 }
 
 void TestDeposit::typedRates() {
@@ -121,7 +113,8 @@ void TestDeposit::typedRates() {
     QFETCH(QByteArray, rate);
     QFETCH(int, months);
     QFETCH(QStringList, results);
-    QCOMPARE(depositTexts(amount, rate, months), results);
+    QCOMPARE(shown(calc::depositOutcome(amount.toStdString(), rate.toStdString(), months)),
+             results);
 }
 
 void TestDeposit::roundHundredths_data() {

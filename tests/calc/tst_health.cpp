@@ -1,12 +1,9 @@
-// The whole-number body-mass index, its verdicts, and the heights and weights that fail.
-#include "FloatEnv.h"
+// The whole-number body-mass index, its verdicts, the checks of the tab's fields, and the
+// heights and weights that fail.
+#include "CalcTestSupport.h"
 #include "Health.h"
-#include "NumberText.h"
-
-#include <QtTest>
 
 #include <climits>
-#include <string>
 
 namespace {
 
@@ -17,10 +14,6 @@ const QString kAbsurdHeavy = QStringLiteral("你在开玩笑吧!!!哪有这种�
 const QString kThin = QStringLiteral("有些偏瘦了，要多注意营养啊！");
 const QString kVeryThin = QStringLiteral("太瘦了！！！");
 const QString kAbsurdLight = QStringLiteral("你在开玩笑吧!不可能存在的哦");
-
-double field(const QByteArray& text) {
-    return calc::toDouble(calc::parseNumber(text.toStdString()));
-}
 
 QString verdict(int index) {
     const std::string_view v = calc::healthVerdict(index);
@@ -94,9 +87,8 @@ void TestHealth::index() {
     QFETCH(int, index);
     QFETCH(QString, verdict);
 
-    const int n = calc::healthIndex(field(height), field(weight));
-    QCOMPARE(n, index);
-    QCOMPARE(::verdict(n), verdict);
+    QCOMPARE(shown(calc::healthOutcome(height.toStdString(), weight.toStdString())),
+             QStringList({QString::number(index), verdict}));
 }
 
 void TestHealth::verdicts_data() {
@@ -142,6 +134,21 @@ void TestHealth::failures_data() {
     const QString divByZero = QStringLiteral("Floating point division by zero");
     const QString invalid = QStringLiteral("Invalid floating point operation");
     const QString overflow = QStringLiteral("Floating point overflow");
+    // The checks, in screen order.
+    using B = QByteArray;
+    const QString noHeight = QStringLiteral("message: 请输入您的身高！");
+    const QString heightNaN = QStringLiteral("message: 身高必须为数字！");
+    const QString noWeight = QStringLiteral("message: 请输入您的体重！");
+    const QString weightNaN = QStringLiteral("message: 体重必须为数字！");
+    row("height empty", B(""), B("60"), noHeight);
+    row("both empty", B(""), B(""), noHeight);
+    row("height blanks", B("  "), B("60"), heightNaN);
+    row("height with unit", B("170cm"), B("60"), heightNaN);
+    row("bad height before empty weight", B("abc"), B(""), heightNaN);
+    row("weight empty", B("170"), B(""), noWeight);
+    row("weight blanks", B("170"), B("   "), weightNaN);
+    row("weight full-width", B("170"), B("６０"), weightNaN);
+    // Past the checks, for the error box.
     QTest::newRow("height 0") << QByteArray("0") << QByteArray("70") << divByZero;
     QTest::newRow("height -0") << QByteArray("-0") << QByteArray("-70") << divByZero;
     QTest::newRow("height and weight 0") << QByteArray("0") << QByteArray("0") << invalid;
@@ -167,14 +174,8 @@ void TestHealth::failures() {
     QFETCH(QByteArray, height);
     QFETCH(QByteArray, weight);
     QFETCH(QString, error);
-    try {
-        // The tab reads the weight first, then the height.
-        const double w = field(weight);
-        const int n = calc::healthIndex(field(height), w);
-        QFAIL(qPrintable(QStringLiteral("no error, index %1").arg(n)));
-    } catch (const calc::CalcError& e) {
-        QCOMPARE(QString::fromUtf8(e.what()), error);
-    }
+    QCOMPARE(shown(calc::healthOutcome(height.toStdString(), weight.toStdString())).join(", "),
+             error.startsWith("message: ") ? error : "error: " + error);
 }
 
 QTEST_APPLESS_MAIN(TestHealth)

@@ -1,4 +1,5 @@
 // Reading number texts typed into the native fields, and the general format of results.
+#include "Calculators.h"
 #include "FloatEnv.h"
 #include "NumberText.h"
 
@@ -112,8 +113,7 @@ void TestNumberText::storedAsDouble() {
     QFETCH(double, stored);
 
     double result = -1;
-    QCOMPARE(errorOf([&] { result = calc::toDouble(calc::parseNumber(text.toStdString())); }),
-             error);
+    QCOMPARE(errorOf([&] { result = calc::fieldNumber(text.toStdString()); }), error);
     if (error.isEmpty())
         QCOMPARE(result, stored);
 }
