@@ -46,7 +46,7 @@ TFrm_About::TFrm_About(QWidget* owner) : QDialog(owner), m_ui(std::make_unique<U
     pal.setColor(QPalette::Window, kCream);
     setPalette(pal);
     setAutoFillBackground(true);
-    QFont base(QStringLiteral("宋体"));
+    QFont base(kSongFace);
     base.setPixelSize(12);
     setFont(base);
     applyFormLook(this);

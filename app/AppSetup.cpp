@@ -1,6 +1,7 @@
 #include "AppSetup.h"
 
 #include "AppInfo.h"
+#include "FormLook.h"
 
 #include <QApplication>
 #include <QFont>
@@ -20,7 +21,7 @@ void setUpApplication(QApplication& app) {
     // face (Windows links its sans faces to it for Chinese), so each maps straight to a Song face
     // that carries Latin too: one family for the whole window, and no fallback search.
     const QString song = QStringLiteral("Noto Serif CJK SC");
-    QFont::insertSubstitutions(QStringLiteral("宋体"), {song, QStringLiteral("AR PL UMing CN")});
+    QFont::insertSubstitutions(kSongFace, {song, QStringLiteral("AR PL UMing CN")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {song, QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {song, QStringLiteral("DejaVu Sans")});

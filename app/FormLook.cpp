@@ -9,7 +9,7 @@ void applyFormLook(QWidget* root) {
     for (QWidget* w : root->findChildren<QWidget*>()) {
         const QVariant px = w->property("fontPx");
         if (px.isValid()) {
-            QFont f(QStringLiteral("宋体"));
+            QFont f(kSongFace);
             f.setPixelSize(px.toInt());
             f.setBold(w->property("fontBold").toBool());
             // Texts measured for the Windows face may need the substitute a little narrower.

@@ -75,7 +75,7 @@ void preparePage(QWidget* page) {
 }
 
 void setLabelLook(QLabel* label, bool highlighted) {
-    QFont f(QStringLiteral("宋体"));
+    QFont f(kSongFace);
     f.setPixelSize(14);
     f.setBold(highlighted);
     label->setFont(f);

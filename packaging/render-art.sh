@@ -3,7 +3,8 @@
 # the About box's picture. Run after editing an SVG (needs rsvg-convert, Debian librsvg2-bin).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-for size in 16 22 24 32 48 64 128 256; do
+sizes=$(sed -n 's/^set(PELMORA_ICON_SIZES \(.*\))$/\1/p' CMakeLists.txt)
+for size in $sizes; do
   rsvg-convert -w "$size" -h "$size" packaging/icons/pelmora.svg -o "packaging/icons/pelmora-$size.png"
 done
 rsvg-convert -w 150 -h 214 app/About.svg -o app/About.png

@@ -24,7 +24,7 @@ const QString kLibDir = QStringLiteral(PELMORA_TEST_LIBDIR);
 const QString kDataDir = QStringLiteral(PELMORA_TEST_DATADIR);
 const QString kAppId = QStringLiteral(PELMORA_TEST_APP_ID);
 const QString kVersion = QStringLiteral(PELMORA_TEST_VERSION);
-const QList<int> kIconSizes{16, 22, 24, 32, 48, 64, 128, 256};
+const QList<int> kIconSizes{PELMORA_TEST_ICON_SIZES};
 
 struct Result {
     int code = -1;
