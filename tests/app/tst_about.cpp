@@ -2,9 +2,9 @@
 // text, and which clicks hide which box when several are open.
 #include "About.h"
 #include "AppSetup.h"
+#include "AppTestSupport.h"
 #include "CaptionLabel.h"
 #include "Links.h"
-#include "RecordingDialogs.h"
 #include "ui_About.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The deposit interest tab driven as a user drives it: the boxes and what each failure leaves
 // alone, the term list and the clear button. The checks and the interest rules are covered by
 // the calc tests; a few rows here show the label texts.
-#include "RecordingDialogs.h"
+#include "AppTestSupport.h"
 
 namespace {
 const QString kNoAmount = QStringLiteral("请输入存款金额！");

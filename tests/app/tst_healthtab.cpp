@@ -1,7 +1,7 @@
 // The health tab driven as a user drives it: the boxes and what each failure leaves alone, the
 // hint panel and the clear button. The checks, the index and the verdicts are covered by the
 // calc tests; a few rows here show the label texts.
-#include "RecordingDialogs.h"
+#include "AppTestSupport.h"
 
 namespace {
 const QString kNoHeight = QStringLiteral("请输入您的身高！");

@@ -3,8 +3,8 @@
 // a browser.
 #include "About.h"
 #include "AppSetup.h"
+#include "AppTestSupport.h"
 #include "Links.h"
-#include "RecordingDialogs.h"
 #include "StatusBar.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The income tax tab driven as a user drives it: the boxes and what each failure leaves alone,
 // the threshold row per kind, the clear button and the threshold's key filter. The checks and
 // the tax rules are covered by the calc tests; a few rows here show the label texts.
-#include "RecordingDialogs.h"
+#include "AppTestSupport.h"
 
 #include <QInputMethodEvent>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 // The main window as a whole: start-up from the settings file, the tabs and their window sizes,
 // keyboard order and accessible names, the close, and the real message boxes.
 #include "AppSetup.h"
-#include "RecordingDialogs.h"
+#include "AppTestSupport.h"
 #include "SettingsFile.h"
 
 #include <QAccessible>

@@ -1,6 +1,7 @@
 #pragma once
-// Shared by the calc tests: numbers in the general format, what a calculator's button puts on
-// screen, and one-line data rows.
+// Shared by the calc tests: numbers in the general format and what a calculator's button puts on
+// screen.
+#include "../TestSupport.h"
 #include "Calculators.h"
 #include "NumberText.h"
 
@@ -21,9 +22,4 @@ inline QStringList shown(const calc::Outcome& outcome) {
     for (const std::string& text : outcome.texts)
         texts << QString::fromStdString(text);
     return texts;
-}
-
-// One data row on one line.
-template <class... Values> void row(const char* name, const Values&... values) {
-    (QTest::newRow(name) << ... << values);
 }

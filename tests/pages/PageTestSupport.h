@@ -2,6 +2,7 @@
 // What the page tests share: one harness per test process with per-case checks for script
 // errors and alerts, the form helpers and structure descriptions of the conversion pages, and
 // the keys of the calculator page.
+#include "../TestSupport.h"
 #include "PageHarness.h"
 
 #include <QJsonArray>
@@ -33,11 +34,6 @@ inline Fields pairMap(const QString& pairs) {
     for (const QString& pair : pairList(pairs))
         out.insert(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
     return out;
-}
-
-// A data row of the current test, one value per column.
-template <typename... T> void row(const char* tag, const T&... values) {
-    (QTest::newRow(tag) << ... << values);
 }
 
 // The lines of a text table, without the empty first and last lines of a raw literal.

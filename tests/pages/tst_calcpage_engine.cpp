@@ -20,7 +20,7 @@ const QStringList plainLabels = {"d.ms ",    " ln" + FW, " log ",    "sin" + FW,
 
 } // namespace
 
-class TstCalcPageEngine : public QObject {
+class TestCalcPageEngine : public QObject {
     Q_OBJECT
 
     Session s;
@@ -519,5 +519,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstCalcPageEngine)
+QTEST_MAIN(TestCalcPageEngine)
 #include "tst_calcpage_engine.moc"

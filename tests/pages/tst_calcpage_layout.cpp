@@ -128,7 +128,7 @@ const char kKeysJs[] = R"JS(
 
 } // namespace
 
-class TstCalcPageLayout : public QObject {
+class TestCalcPageLayout : public QObject {
     Q_OBJECT
 
     Session s;
@@ -202,5 +202,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstCalcPageLayout)
+QTEST_MAIN(TestCalcPageLayout)
 #include "tst_calcpage_layout.moc"

@@ -84,7 +84,7 @@ const char kEveryButton[] = R"JS(
 
 } // namespace
 
-class TstConversionScript : public QObject {
+class TestConversionScript : public QObject {
     Q_OBJECT
 
     Session s;
@@ -424,5 +424,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstConversionScript)
+QTEST_MAIN(TestConversionScript)
 #include "tst_conversionscript.moc"

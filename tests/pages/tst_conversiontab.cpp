@@ -52,7 +52,7 @@ protected:
 
 } // namespace
 
-class TstConversionTab : public QObject {
+class TestConversionTab : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
@@ -503,5 +503,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstConversionTab)
+QTEST_MAIN(TestConversionTab)
 #include "tst_conversiontab.moc"

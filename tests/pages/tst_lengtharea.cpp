@@ -33,7 +33,7 @@ const char kAreaRows[] = R"(
 
 } // namespace
 
-class TstLengthArea : public QObject {
+class TestLengthArea : public QObject {
     Q_OBJECT
 
     Session s;
@@ -98,5 +98,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstLengthArea)
+QTEST_MAIN(TestLengthArea)
 #include "tst_lengtharea.moc"

@@ -63,7 +63,7 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
 
 } // namespace
 
-class TstPageHost : public QObject {
+class TestPageHost : public QObject {
     Q_OBJECT
 
     PageHarness* h = nullptr;
@@ -310,5 +310,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstPageHost)
+QTEST_MAIN(TestPageHost)
 #include "tst_pagehost.moc"

@@ -6,7 +6,7 @@
 #include <QRegularExpression>
 #include <QtTest>
 
-class TstPageTexts : public QObject {
+class TestPageTexts : public QObject {
     Q_OBJECT
 
 private slots:
@@ -63,5 +63,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstPageTexts)
+QTEST_MAIN(TestPageTexts)
 #include "tst_pagetexts.moc"

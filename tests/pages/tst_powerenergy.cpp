@@ -31,7 +31,7 @@ const char kHeatRows[] = R"(
 
 } // namespace
 
-class TstPowerEnergy : public QObject {
+class TestPowerEnergy : public QObject {
     Q_OBJECT
 
     Session s;
@@ -140,5 +140,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstPowerEnergy)
+QTEST_MAIN(TestPowerEnergy)
 #include "tst_powerenergy.moc"

@@ -22,7 +22,7 @@ const char kRows[] = R"(
 
 } // namespace
 
-class TstPressure : public QObject {
+class TestPressure : public QObject {
     Q_OBJECT
 
     Session s;
@@ -187,5 +187,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstPressure)
+QTEST_MAIN(TestPressure)
 #include "tst_pressure.moc"

@@ -54,7 +54,7 @@ QMap<QString, double> reference(const QString& field, double t) {
 
 } // namespace
 
-class TstTemperature : public QObject {
+class TestTemperature : public QObject {
     Q_OBJECT
 
     Session s;
@@ -283,5 +283,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstTemperature)
+QTEST_MAIN(TestTemperature)
 #include "tst_temperature.moc"

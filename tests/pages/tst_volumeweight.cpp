@@ -59,7 +59,7 @@ const char kWeightRows[] = R"(
 
 } // namespace
 
-class TstVolumeWeight : public QObject {
+class TestVolumeWeight : public QObject {
     Q_OBJECT
 
     Session s;
@@ -128,5 +128,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstVolumeWeight)
+QTEST_MAIN(TestVolumeWeight)
 #include "tst_volumeweight.moc"

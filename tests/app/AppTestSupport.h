@@ -3,6 +3,7 @@
 // Shared by the main window tests: a message-box recorder installed through the Dialogs seam,
 // and the few things a user does with the widgets (type, paste, pick, click).
 
+#include "../TestSupport.h"
 #include "Dialogs.h"
 #include "Unit1.h"
 #include "ui_Unit1.h"
@@ -69,11 +70,6 @@ struct Fixture {
         ui.PCMain->setCurrentIndex(tab);
     }
 };
-
-// One data row on one line.
-template <class... Values> void row(const char* name, const Values&... values) {
-    (QTest::newRow(name) << ... << values);
-}
 
 // Replaces the field's text by typing: select it with Shift+Home, delete, type each character.
 inline void retype(QLineEdit* edit, const QString& text) {
