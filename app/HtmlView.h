@@ -13,7 +13,7 @@ class HtmlView : public QWidget {
 public:
     using QWidget::QWidget;
 
-    // Shows the page whose file at `path` has just been written with `bytes` (GBK text).
+    // Shows `bytes` (GBK text) as the page at `path`, whether or not that file exists.
     virtual void showPage(const QString& path, const QByteArray& bytes) = 0;
     // True while a page is still loading.
     virtual bool busy() const = 0;

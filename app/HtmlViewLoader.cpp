@@ -26,15 +26,13 @@ struct Plugin {
     PrewarmHtmlEngineFn prewarm = nullptr;
 };
 
+// Beside the executable (a build tree, a portable copy), then the installed library folder
+// relative to it. Nothing else: a fixed path may be a folder another user controls.
 QStringList candidates() {
-    QStringList paths{QDir(QCoreApplication::applicationDirPath()).filePath(PELMORA_HTMLVIEW_FILE)};
-#ifdef PELMORA_HTMLVIEW_INSTALL_PATH
-    paths << QStringLiteral(PELMORA_HTMLVIEW_INSTALL_PATH);
-#endif
-#ifdef PELMORA_HTMLVIEW_BUILD_PATH
-    paths << QStringLiteral(PELMORA_HTMLVIEW_BUILD_PATH);
-#endif
-    return paths;
+    const QDir exe(QCoreApplication::applicationDirPath());
+    return {exe.filePath(QStringLiteral(PELMORA_HTMLVIEW_FILE)),
+            QDir::cleanPath(exe.filePath(
+                QStringLiteral(PELMORA_HTMLVIEW_INSTALL_DIR "/" PELMORA_HTMLVIEW_FILE)))};
 }
 
 bool softwareRasteriser(const QByteArray& renderer) {

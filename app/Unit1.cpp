@@ -338,7 +338,7 @@ void TFrm::showPageSwallowingErrors(const QString& pageFile, HtmlView* view) {
     try {
         PageHost::ShowPage(pages::pageLines(pageFile), pageFile, view);
     } catch (const std::exception&) {
-        // The view keeps whatever it showed before.
+        // Showing a page is never reported; the view keeps whatever it showed before.
     }
 }
 

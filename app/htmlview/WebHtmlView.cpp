@@ -1,5 +1,7 @@
 #include "WebHtmlView.h"
 
+#include "ConfinedPage.h"
+
 #include <QFile>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -38,9 +40,9 @@ const char* const kBorderScript = R"JS(
 })();
 )JS";
 
-class Page : public QWebEnginePage {
+class Page : public ConfinedPage {
 public:
-    using QWebEnginePage::QWebEnginePage;
+    using ConfinedPage::ConfinedPage;
     std::function<void(const QString&)> alertHandler;
     QStringList errors;
 
@@ -90,6 +92,7 @@ WebHtmlView::WebHtmlView(QWidget* parent) : HtmlView(parent), m_view(new QWebEng
     configureProfile(QWebEngineProfile::defaultProfile());
     m_view->setPage(new Page(QWebEngineProfile::defaultProfile(), m_view));
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    ConfinedPage::ignoreDrops(m_view);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
@@ -110,7 +113,8 @@ void WebHtmlView::showPage(const QString& path, const QByteArray& bytes) {
     static_cast<Page*>(page())->errors.clear();
     m_loading = true;
     // The bytes go over with their charset stated: Chromium would otherwise guess it.
-    m_view->setContent(bytes, QStringLiteral("text/html;charset=GBK"), QUrl::fromLocalFile(path));
+    static_cast<Page*>(page())->showContent(bytes, QStringLiteral("text/html;charset=GBK"),
+                                            QUrl::fromLocalFile(path));
 }
 
 void WebHtmlView::scrollDocument(int x, int y) {

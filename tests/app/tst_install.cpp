@@ -98,6 +98,8 @@ private slots:
     void initTestCase();
     void installedFiles();
     void programIsExecutable();
+    void noBuildPaths_data();
+    void noBuildPaths();
     void validators_data();
     void validators();
     void desktopEntry();
@@ -144,6 +146,39 @@ void TestInstall::programIsExecutable() {
     QVERIFY(QFileInfo(installed(kLibDir + QStringLiteral("/pelmora/") +
                                 QStringLiteral(PELMORA_TEST_PLUGIN)))
                 .size() > 0);
+}
+
+// The installed program and plugin, their debugging information stripped, name no folder of the
+// build or source tree: a copy of the program never loads a plugin from a build folder, which
+// on a shared machine another user may control.
+void TestInstall::noBuildPaths_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("program") << kBinDir + QStringLiteral("/pelmora");
+    QTest::newRow("plugin") << kLibDir + QStringLiteral("/pelmora/") +
+                                   QStringLiteral(PELMORA_TEST_PLUGIN);
+}
+
+void TestInstall::noBuildPaths() {
+    QFETCH(QString, file);
+    QTemporaryDir out;
+    const QString stripped = out.filePath(QStringLiteral("stripped"));
+    const Result r =
+        run(QStringLiteral("strip"), {QStringLiteral("-o"), stripped, installed(file)});
+    QVERIFY2(r.code == 0, qPrintable(r.out + r.err));
+    QFile binary(stripped);
+    QVERIFY(binary.open(QIODevice::ReadOnly));
+    const QByteArray bytes = binary.readAll();
+    QVERIFY(bytes.size() > 10000);
+    // Qt keeps string literals in UTF-16, other code in UTF-8: look for both.
+    const auto holds = [&](const QString& text) {
+        const QByteArray utf16(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+        return bytes.contains(text.toUtf8()) || bytes.contains(utf16);
+    };
+    for (const QString& tree : {kBuildDir, QStringLiteral(PELMORA_TEST_SOURCE_DIR)})
+        QVERIFY2(!holds(QDir::cleanPath(tree)), qPrintable(tree));
+    // What the program looks for instead: the plugin's name, beside it or in ../lib/pelmora.
+    if (file.endsWith(QLatin1String("/pelmora")))
+        QVERIFY(holds(QStringLiteral(PELMORA_TEST_PLUGIN)));
 }
 
 void TestInstall::validators_data() {
