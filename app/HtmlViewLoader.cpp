@@ -50,32 +50,44 @@ bool softwareRasteriser(const QByteArray& renderer) {
 // remote displays), composing the window through it makes every tab switch to a page about
 // 40 ms slower and costs memory; the software adaptation draws the pages there, as it does
 // when OpenGL is unavailable.
-bool chooseRendering() {
-    if (qt_gl_global_share_context())
-        return false;
-    auto* context = new QOpenGLContext(qApp);
-    QByteArray renderer;
-    QOffscreenSurface surface;
-    surface.create();
-    if (context->create()) {
-        qt_gl_set_global_share_context(context);
-        if (context->makeCurrent(&surface)) {
-            if (const GLubyte* name = context->functions()->glGetString(GL_RENDERER))
-                renderer = reinterpret_cast<const char*>(name);
-            context->doneCurrent();
+struct Rendering {
+    QByteArray renderer; // OpenGL's renderer string, empty when OpenGL is unavailable
+    bool software = false;
+};
+
+Rendering chooseRendering() {
+    static const Rendering chosen = [] {
+        Rendering r;
+        if (QOpenGLContext* shared = qt_gl_global_share_context()) {
+            r.renderer = "shared context of the application";
+            Q_UNUSED(shared);
+            return r;
         }
-    } else {
-        delete context;
-    }
-    // A backend the user chose is left alone.
-    return qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") &&
-           qEnvironmentVariableIsEmpty("QSG_RHI_BACKEND") &&
-           (renderer.isEmpty() || softwareRasteriser(renderer));
+        auto* context = new QOpenGLContext(qApp);
+        QOffscreenSurface surface;
+        surface.create();
+        if (context->create()) {
+            qt_gl_set_global_share_context(context);
+            if (context->makeCurrent(&surface)) {
+                if (const GLubyte* name = context->functions()->glGetString(GL_RENDERER))
+                    r.renderer = reinterpret_cast<const char*>(name);
+                context->doneCurrent();
+            }
+        } else {
+            delete context;
+        }
+        // A backend the user chose is left alone.
+        r.software = qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") &&
+                     qEnvironmentVariableIsEmpty("QSG_RHI_BACKEND") &&
+                     (r.renderer.isEmpty() || softwareRasteriser(r.renderer));
+        return r;
+    }();
+    return chosen;
 }
 
 const Plugin& plugin() {
     static const Plugin loaded = [] {
-        const bool software = chooseRendering();
+        const bool software = chooseRendering().software;
         Plugin p;
         for (const QString& path : candidates()) {
             if (!QFile::exists(path))
@@ -102,6 +114,22 @@ const Plugin& plugin() {
 
 HtmlView* create(QWidget* parent) {
     return plugin().create ? plugin().create(parent) : nullptr;
+}
+
+QString renderingPath() {
+    const Rendering r = chooseRendering();
+    QString quick = QStringLiteral("Qt Quick software adaptation");
+    if (!r.software) {
+        const QByteArray chosen = qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")
+                                      ? qgetenv("QSG_RHI_BACKEND")
+                                      : qgetenv("QT_QUICK_BACKEND");
+        quick = QStringLiteral("Qt Quick %1")
+                    .arg(chosen.isEmpty() ? QStringLiteral("OpenGL (default)")
+                                          : QString::fromLocal8Bit(chosen));
+    }
+    return QStringLiteral("OpenGL %1; %2")
+        .arg(r.renderer.isEmpty() ? QStringLiteral("unavailable") : QString::fromUtf8(r.renderer),
+             quick);
 }
 
 bool prewarm() {

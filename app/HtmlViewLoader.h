@@ -1,6 +1,7 @@
 #pragma once
 
 class HtmlView;
+class QString;
 class QWidget;
 
 // Loads the HTML view plugin on first use, so the program starts without the HTML engine.
@@ -10,5 +11,8 @@ namespace HtmlViewLoader {
 HtmlView* create(QWidget* parent);
 // Loads the plugin and starts the engine ahead of the first view; false when unavailable.
 bool prewarm();
+// How the views are drawn here: OpenGL's renderer and Qt Quick's backend. Chooses them, with
+// OpenGL's share context, if no view has done so yet.
+QString renderingPath();
 
 } // namespace HtmlViewLoader

@@ -7,6 +7,7 @@
 //   pelmora_bench_webtabs [runs]      (under a display, e.g. xvfb-run -a)
 #include "AppMain.h"
 #include "HtmlView.h"
+#include "HtmlViewLoader.h"
 #include "Unit1.h"
 #include "ui_Unit1.h"
 
@@ -175,9 +176,11 @@ void finish(TFrm& frm) {
     QCoreApplication::exit(0);
 }
 
-// First visit of tab 4 (or 0) after the start-up has gone idle; one sample per process.
+// First visit of tab 4 (or 0) after the start-up has gone idle; one sample per process. Then
+// the other HTML tab, for the memory with both pages shown.
 void firstVisit(TFrm& frm, int tab) {
     idle(kIdleMs);
+    const Memory before = treeMemory();
     HtmlView* view = tab == 0 ? frm.webCalc() : frm.webDlh();
     if (!view || !engineView(view) || !loadProbe()) {
         std::printf("error=no-view\n");
@@ -188,10 +191,16 @@ void firstVisit(TFrm& frm, int tab) {
     const double loaded = nowMs() - t0;
     const bool adjustedOk = tab != 0 || adjusted(view);
     const double ready = nowMs() - t0;
+    idle(300);
+    const int other = tab == 0 ? 4 : 0;
+    const bool otherOk = loadOf(other == 0 ? frm.webCalc() : frm.webDlh(),
+                                [&] { frm.ui()->PCMain->setCurrentIndex(other); });
     idle(1000);
     const Memory m = treeMemory();
-    std::printf("ok=%d loaded_ms=%.2f ready_ms=%.2f pss_kb=%ld rss_kb=%ld uss_kb=%ld procs=%d\n",
-                ok && adjustedOk, loaded, ready, m.pssKb, m.rssKb, m.ussKb, m.processes);
+    std::printf("ok=%d loaded_ms=%.2f ready_ms=%.2f pss_kb=%ld rss_kb=%ld uss_kb=%ld procs=%d "
+                "before_pss_kb=%ld before_uss_kb=%ld before_procs=%d\n",
+                ok && adjustedOk && otherOk, loaded, ready, m.pssKb, m.rssKb, m.ussKb, m.processes,
+                before.pssKb, before.ussKb, before.processes);
     finish(frm);
 }
 
@@ -344,6 +353,8 @@ void steady(TFrm& frm, int rounds) {
     }
     out.append(report("selector_click_ms", clicks));
     out.append(report("conversion_ms", conversions));
+    std::printf("rendering=platform %s; %s\n", qPrintable(QGuiApplication::platformName()),
+                qPrintable(HtmlViewLoader::renderingPath()));
     std::printf("ok=%d steady=%s\n", allOk,
                 QJsonDocument(out).toJson(QJsonDocument::Compact).constData());
     finish(frm);
@@ -367,6 +378,9 @@ int childMain(int argc, char* argv[], const QByteArray& mode, int rounds) {
 
 // ---- Parent side -----------------------------------------------------------------------
 
+// What the last child said it was drawing with.
+QByteArray rendering;
+
 QByteArray runChild(const QString& mode, const QString& tempDir, int rounds = 0) {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -379,6 +393,9 @@ QByteArray runChild(const QString& mode, const QString& tempDir, int rounds = 0)
     }
     const QList<QByteArray> lines = child.readAllStandardOutput().trimmed().split('\n');
     const QByteArray last = lines.isEmpty() ? QByteArray() : lines.last();
+    for (const QByteArray& l : lines)
+        if (l.startsWith("rendering="))
+            rendering = l.mid(10);
     if (!last.startsWith("ok=1"))
         std::fprintf(stderr, "%s: %s\n%s\n", qPrintable(mode), last.constData(),
                      child.readAllStandardError().right(2000).constData());
@@ -387,14 +404,16 @@ QByteArray runChild(const QString& mode, const QString& tempDir, int rounds = 0)
 
 struct Visit {
     double loaded = 0, ready = 0;
-    long pssKb = 0, rssKb = 0, ussKb = 0;
-    int procs = 0;
+    long pssKb = 0, rssKb = 0, ussKb = 0, beforePssKb = 0, beforeUssKb = 0;
+    int procs = 0, beforeProcs = 0;
 };
 bool parseVisit(const QByteArray& line, Visit& v) {
     int ok = 0;
     return std::sscanf(line.constData(),
-                       "ok=%d loaded_ms=%lf ready_ms=%lf pss_kb=%ld rss_kb=%ld uss_kb=%ld procs=%d",
-                       &ok, &v.loaded, &v.ready, &v.pssKb, &v.rssKb, &v.ussKb, &v.procs) == 7 &&
+                       "ok=%d loaded_ms=%lf ready_ms=%lf pss_kb=%ld rss_kb=%ld uss_kb=%ld procs=%d "
+                       "before_pss_kb=%ld before_uss_kb=%ld before_procs=%d",
+                       &ok, &v.loaded, &v.ready, &v.pssKb, &v.rssKb, &v.ussKb, &v.procs,
+                       &v.beforePssKb, &v.beforeUssKb, &v.beforeProcs) == 10 &&
            ok == 1;
 }
 
@@ -420,20 +439,27 @@ int main(int argc, char* argv[]) {
     const double load0 = loadAverage();
 
     runChild(QStringLiteral("--first-tab4"), temp.path()); // warms the file cache
-    std::vector<double> tab4, tab0Loaded, tab0Ready, pss, rss, uss;
-    int procs = 0;
+    std::vector<double> tab4, tab0Loaded, tab0Ready, pss, rss, uss, beforePss, beforeUss;
+    int procs = 0, beforeProcs = 0;
+    auto memory = [&](const Visit& v) {
+        pss.push_back(v.pssKb / 1024.0);
+        rss.push_back(v.rssKb / 1024.0);
+        uss.push_back(v.ussKb / 1024.0);
+        beforePss.push_back(v.beforePssKb / 1024.0);
+        beforeUss.push_back(v.beforeUssKb / 1024.0);
+        procs = v.procs;
+        beforeProcs = v.beforeProcs;
+    };
     for (int i = 0; i < runs; ++i) {
         Visit v;
         if (parseVisit(runChild(QStringLiteral("--first-tab4"), temp.path()), v)) {
             tab4.push_back(v.loaded);
-            pss.push_back(v.pssKb / 1024.0);
-            rss.push_back(v.rssKb / 1024.0);
-            uss.push_back(v.ussKb / 1024.0);
-            procs = v.procs;
+            memory(v);
         }
         if (parseVisit(runChild(QStringLiteral("--first-tab0"), temp.path()), v)) {
             tab0Loaded.push_back(v.loaded);
             tab0Ready.push_back(v.ready);
+            memory(v);
         }
     }
     const QByteArray steadyLine = runChild(QStringLiteral("--steady"), temp.path(), runs);
@@ -447,25 +473,26 @@ int main(int argc, char* argv[]) {
         }
     auto steadyMedian = [&](const char* name) { return median(steadySamples[name]); };
 
-    std::printf("HTML tabs, medians (platform %s; load average %.2f before, %.2f after)\n",
-                qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
-                    ? "default"
-                    : qgetenv("QT_QPA_PLATFORM").constData(),
-                load0, loadAverage());
+    std::printf("HTML tabs, medians (load average %.2f before, %.2f after)\n", load0,
+                loadAverage());
+    std::printf("  %s\n", rendering.isEmpty() ? "rendering unknown" : rendering.constData());
     std::printf(" first visits, one fresh program each (%zu / %zu runs), after %d ms idle:\n",
                 tab4.size(), tab0Ready.size(), kIdleMs);
-    line("(a) tab 4 first visit to page loaded", median(tab4), 150);
-    line("(d) tab 0 first visit to page loaded and adjusted", median(tab0Ready), 150);
+    line("(a) tab 4 first visit to page loaded", median(tab4), 100);
+    line("(d) tab 0 first visit to page loaded and adjusted", median(tab0Ready), 100);
     std::printf("      (tab 0 page loaded after %.1f ms)\n", median(tab0Loaded));
     std::printf(" in one program (%zu samples each):\n", steadySamples["selector_click_ms"].size());
-    line("(b) later selector click to page loaded", steadyMedian("selector_click_ms"), 50);
+    line("(b) later selector click to page loaded", steadyMedian("selector_click_ms"), 40);
     line("(c) conversion click, script time", steadyMedian("conversion_ms"), 2);
-    line("(d) tab 0 later visit to page loaded and adjusted", steadyMedian("tab0_later_ms"), 50);
+    line("(d) tab 0 later visit to page loaded and adjusted", steadyMedian("tab0_later_ms"), 40);
     line("(e) calculator digit key, script time", steadyMedian("key_digit_ms"), 1);
     line("(e) calculator = key (12+3*4), script time", steadyMedian("key_equals_ms"), 1);
     line("(e) calculator sin key, script time", steadyMedian("key_sin_ms"), 1);
-    std::printf(" memory with tab 4 shown (program and %d engine processes):\n", procs - 1);
-    std::printf("  (f) PSS %.1f MiB   (private %.1f MiB, RSS summed %.1f MiB)\n", median(pss),
+    std::printf(" memory of the program and its engine processes (%zu samples):\n", pss.size());
+    std::printf("  (f) before any HTML tab, %d engine processes: private %.1f MiB, PSS %.1f MiB\n",
+                beforeProcs - 1, median(beforeUss), median(beforePss));
+    line("(f) tabs 0 and 4 both shown, PSS", median(pss), 181, "MiB");
+    std::printf("      (%d engine processes; private %.1f MiB, RSS summed %.1f MiB)\n", procs - 1,
                 median(uss), median(rss));
     return 0;
 }
