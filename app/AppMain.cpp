@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 int pelmoraMain(int argc, char* argv[], const std::function<void(TFrm&)>& started) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
@@ -15,9 +14,6 @@ int pelmoraMain(int argc, char* argv[], const std::function<void(TFrm&)>& starte
                              "xvfb-run) and start it again.\n");
         return 1;
     }
-    // Chromium refuses to run as root inside its sandbox, and would take the program down.
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
     setUpApplication(app);
 

@@ -153,7 +153,7 @@ TFrm::~TFrm() {
 void TFrm::FormCreate(const QString& settingsPath) {
     auto& ui = *m_ui;
     ConversionLabels = {ui.lab1, ui.lab2, ui.lab3, ui.lab4, ui.lab5, ui.lab6, ui.lab7, ui.lab8};
-    highlightConversionLabel(1);
+    // The selector's labels get their look, "长度换算" highlighted, when tab 4 is shown.
     // The design leaves tab 4 active, so this is a change and sizes the window for tab 1.
     ui.PCMain->setCurrentIndex(1);
     TermMonths = 3;
@@ -365,8 +365,10 @@ HtmlView* TFrm::webDlh() {
 void TFrm::prewarmHtmlViews() {
     if (!HtmlViewLoader::prewarm())
         return;
-    webCalc();
-    webDlh();
+    // Both views load a tiny page now, so the renderer is up when a tab is first visited.
+    for (HtmlView* view : {webCalc(), webDlh()})
+        if (view)
+            view->warmUp();
 }
 
 void TFrm::WebCalcDownloadComplete() {

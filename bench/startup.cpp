@@ -7,17 +7,24 @@
 // the program runs with. Never fails on time.
 //
 //   pelmora_bench_startup [rounds] [--program PATH] [--reference PATH]
+//   pelmora_bench_startup --phases [rounds]   where the program's own start-up time goes:
+//       the same steps as the program, in a child process each round, wall and CPU time
 //   (under a display, e.g. xvfb-run -a -s "-screen 0 1280x1024x24")
+#include "AppSetup.h"
 #include "HtmlViewLoader.h"
+#include "Unit1.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QTimer>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <ctime>
+#include <map>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -139,9 +146,89 @@ double loadAverage() {
     return f.open(QIODevice::ReadOnly) ? f.readAll().split(' ').first().toDouble() : -1;
 }
 
+double cpuMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+// ---- Phases: the program's start-up step by step, in a child process --------------------
+
+// Each phase's end, wall time since exec and CPU time of the process, printed on one line.
+struct Phases {
+    double start = qgetenv("BENCH_T0").toDouble();
+    QByteArray line;
+    void mark(const char* name) {
+        line += QByteArray(name) + '=' + QByteArray::number(nowMs() - start, 'f', 2) + ',' +
+                QByteArray::number(cpuMs(), 'f', 2) + ' ';
+    }
+};
+
+// The steps of the program's own main, each timed.
+int phasesChild(int argc, char* argv[]) {
+    static Phases phases;
+    phases.mark("libraries_loaded");
+    QApplication app(argc, argv);
+    phases.mark("application");
+    setUpApplication(app);
+    phases.mark("fonts_translations");
+    TFrm frm;
+    phases.mark("main_window_built");
+    frm.show();
+    phases.mark("shown");
+    QObject::connect(&frm, &TFrm::firstPainted, &frm, [] {
+        phases.mark("first_paint");
+        std::printf("%s\n", phases.line.constData());
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+    });
+    return app.exec();
+}
+
+int phasesParent(int rounds) {
+    const char* const names[] = {"libraries_loaded",  "application", "fonts_translations",
+                                 "main_window_built", "shown",       "first_paint"};
+    std::map<QByteArray, std::vector<double>> wall, cpu;
+    for (int i = 0; i < rounds + 1; ++i) {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("BENCH_T0"), QString::number(nowMs(), 'f', 3));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--phases-child")});
+        if (!child.waitForFinished(60000))
+            return 1;
+        if (i == 0)
+            continue; // warms the file cache
+        double lastWall = 0, lastCpu = 0;
+        for (const QByteArray& field : child.readAllStandardOutput().trimmed().split(' ')) {
+            const QList<QByteArray> kv = field.split('=');
+            const QList<QByteArray> v = kv.value(1).split(',');
+            if (v.size() != 2)
+                continue;
+            wall[kv[0]].push_back(v[0].toDouble() - lastWall);
+            cpu[kv[0]].push_back(v[1].toDouble() - lastCpu);
+            lastWall = v[0].toDouble();
+            lastCpu = v[1].toDouble();
+        }
+    }
+    std::printf("Start-up phases of the program, medians of %d runs (load average %.2f)\n", rounds,
+                loadAverage());
+    double sumWall = 0, sumCpu = 0;
+    for (const char* name : names) {
+        sumWall += median(wall[name]);
+        sumCpu += median(cpu[name]);
+        std::printf("  %-22s wall %7.1f ms   CPU %7.1f ms\n", name, median(wall[name]),
+                    median(cpu[name]));
+    }
+    std::printf("  %-22s wall %7.1f ms   CPU %7.1f ms\n", "sum", sumWall, sumCpu);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc > 1 && QByteArray(argv[1]) == "--phases-child")
+        return phasesChild(argc, argv);
     // The benchmark itself only starts processes; the application object tells the platform.
     QApplication app(argc, argv);
     const QDir bin(QCoreApplication::applicationDirPath());
@@ -154,9 +241,11 @@ int main(int argc, char* argv[]) {
             program = args[++i];
         else if (args[i] == QLatin1String("--reference") && i + 1 < args.size())
             reference = args[++i];
-        else
+        else if (args[i].toInt() > 0)
             rounds = std::max(5, args[i].toInt());
     }
+    if (args.value(0) == QLatin1String("--phases"))
+        return phasesParent(std::max(5, args.value(1, QStringLiteral("15")).toInt()));
     MapWatch watch;
     if (!watch.ok()) {
         std::fprintf(stderr, "needs an X display: run it under xvfb-run -a\n");

@@ -3,14 +3,60 @@
 
 #include <QQuickWindow>
 #include <QWebEngineProfile>
+#include <optional>
+#include <unistd.h>
+
+namespace {
+
+// Sets an environment variable while the engine starts and puts back what was there after,
+// so the programs the user opens from this one (a browser for the links) never inherit it.
+class EngineVariable {
+public:
+    EngineVariable(const char* name, const QByteArray& value)
+        : m_name(name), m_wasSet(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
+        qputenv(name, value);
+    }
+    ~EngineVariable() {
+        if (m_wasSet)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    bool m_wasSet;
+    QByteArray m_old;
+};
+
+// Starts the engine once, with switches for a program that shows two small local pages.
+void startEngine() {
+    static bool started = false;
+    if (started)
+        return;
+    started = true;
+    // Chromium refuses to run as root inside its sandbox, and would take the program down.
+    const bool root = geteuid() == 0;
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    // Both views show this program's own pages: one renderer process serves them.
+    flags += " --renderer-process-limit=1";
+    EngineVariable chromiumFlags("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
+    std::optional<EngineVariable> noSandbox;
+    if (root)
+        noSandbox.emplace("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QWebEngineProfile::defaultProfile();
+}
+
+} // namespace
 
 extern "C" Q_DECL_EXPORT HtmlView* pelmoraCreateHtmlView(QWidget* parent) {
+    startEngine();
     return new WebHtmlView(parent);
 }
 
-// Starts the engine's profile ahead of the first page, in idle time.
+// Starts the engine and its profile ahead of the first page, in idle time.
 extern "C" Q_DECL_EXPORT void pelmoraPrewarmHtmlEngine() {
-    QWebEngineProfile::defaultProfile();
+    startEngine();
 }
 
 // Draws the views with Qt Quick's software adaptation. Called, when at all, before the first

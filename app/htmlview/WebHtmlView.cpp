@@ -99,6 +99,10 @@ WebHtmlView::WebHtmlView(QWidget* parent) : HtmlView(parent), m_view(new QWebEng
     connect(m_view, &QWebEngineView::loadStarted, this, [this] { m_loading = true; });
     connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
         m_loading = false;
+        if (m_warming) {
+            m_warming = false;
+            return;
+        }
         m_hasDocument = m_hasDocument || ok;
         if (m_downloadComplete)
             m_downloadComplete();
@@ -111,10 +115,28 @@ QWebEnginePage* WebHtmlView::page() const {
 
 void WebHtmlView::showPage(const QString& path, const QByteArray& bytes) {
     static_cast<Page*>(page())->errors.clear();
+    m_warming = false;
     m_loading = true;
+    load(bytes, QUrl::fromLocalFile(path));
+}
+
+void WebHtmlView::warmUp() {
+    if (m_loading || m_hasDocument)
+        return;
+    // Text in the pages' faces, a field, a button and a script: the renderer starts, loads the
+    // fonts and sets up a script context before the first real page needs them.
+    static const QByteArray kWarmUpPage =
+        "<html><body>&#25968;&#23398;&#35745;&#31639;&#22120; 0123456789"
+        "<input type=text value=1><input type=button value=\"&#21152;\">"
+        "<script>document.title=String(1+1)</script></body></html>";
+    m_warming = true;
+    m_loading = true;
+    load(kWarmUpPage, QUrl());
+}
+
+void WebHtmlView::load(const QByteArray& bytes, const QUrl& base) {
     // The bytes go over with their charset stated: Chromium would otherwise guess it.
-    static_cast<Page*>(page())->showContent(bytes, QStringLiteral("text/html;charset=GBK"),
-                                            QUrl::fromLocalFile(path));
+    static_cast<Page*>(page())->showContent(bytes, QStringLiteral("text/html;charset=GBK"), base);
 }
 
 void WebHtmlView::scrollDocument(int x, int y) {

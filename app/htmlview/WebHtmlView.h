@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 
+class QUrl;
 class QWebEngineView;
 class QWebEnginePage;
 
@@ -18,6 +19,7 @@ public:
     bool hasDocument() const override { return m_hasDocument; }
     void scrollDocument(int x, int y) override;
     void hideScrollBars() override;
+    void warmUp() override;
     void setDownloadComplete(std::function<void()> handler) override {
         m_downloadComplete = std::move(handler);
     }
@@ -31,7 +33,11 @@ public:
     QWebEnginePage* page() const;
 
 private:
+    // Every document goes in here, the warm-up page as well.
+    void load(const QByteArray& bytes, const QUrl& base);
+
     QWebEngineView* m_view;
+    bool m_warming = false;
     bool m_loading = false;
     bool m_hasDocument = false;
     std::function<void()> m_downloadComplete;
