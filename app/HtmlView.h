@@ -23,9 +23,10 @@ public:
     virtual void scrollDocument(int x, int y) = 0;
     // Takes the scroll bars off the document (the body's scroll = "no").
     virtual void hideScrollBars() = 0;
-    // Starts the engine's page renderer with a tiny page of its own, ahead of the first real
-    // page; it counts as no document and calls no download-complete handler.
-    virtual void warmUp() = 0;
+    // Loads `page` (GBK text) ahead of its first real showing, so the engine's renderer is up
+    // with its fonts and scripts warm; it counts as no document and calls no download-complete
+    // handler. Nothing is written for it.
+    virtual void warmUp(const QByteArray& page) = 0;
     // Called whenever a page has finished loading, possibly more than once per page.
     virtual void setDownloadComplete(std::function<void()> handler) = 0;
 };

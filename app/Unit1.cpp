@@ -365,10 +365,18 @@ HtmlView* TFrm::webDlh() {
 void TFrm::prewarmHtmlViews() {
     if (!HtmlViewLoader::prewarm())
         return;
-    // Both views load a tiny page now, so the renderer is up when a tab is first visited.
-    for (HtmlView* view : {webCalc(), webDlh()})
-        if (view)
-            view->warmUp();
+    // Each view loads its first page now, unseen, so the renderer is up with the pages' fonts
+    // and scripts when a tab is first visited; the visit still writes and loads a fresh page.
+    const std::pair<HtmlView*, const char*> warmUps[] = {{webCalc(), "calc.html"},
+                                                         {webDlh(), "changdu.html"}};
+    for (const auto& [view, pageFile] : warmUps) {
+        try {
+            if (view)
+                view->warmUp(pages::pageFileBytes(pages::pageLines(QString::fromLatin1(pageFile))));
+        } catch (const std::exception&) {
+            // The first visit then starts the renderer itself.
+        }
+    }
 }
 
 void TFrm::WebCalcDownloadComplete() {

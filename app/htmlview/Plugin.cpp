@@ -37,14 +37,9 @@ void startEngine() {
     started = true;
     // Chromium refuses to run as root inside its sandbox, and would take the program down.
     const bool root = geteuid() == 0;
-    const bool sandboxOff = root || !qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX");
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     // Both views show this program's own pages: one renderer process serves them.
     flags += " --renderer-process-limit=1";
-    // Without the sandbox the zygote processes, kept to start sandboxed renderers quickly,
-    // only hold memory: the one renderer is started during idle time anyway.
-    if (sandboxOff)
-        flags += " --no-zygote";
     EngineVariable chromiumFlags("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
     std::optional<EngineVariable> noSandbox;
     if (root)

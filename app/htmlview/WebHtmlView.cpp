@@ -120,18 +120,13 @@ void WebHtmlView::showPage(const QString& path, const QByteArray& bytes) {
     load(bytes, QUrl::fromLocalFile(path));
 }
 
-void WebHtmlView::warmUp() {
+void WebHtmlView::warmUp(const QByteArray& page) {
     if (m_loading || m_hasDocument)
         return;
-    // Text in the pages' faces, a field, a button and a script: the renderer starts, loads the
-    // fonts and sets up a script context before the first real page needs them.
-    static const QByteArray kWarmUpPage =
-        "<html><body>&#25968;&#23398;&#35745;&#31639;&#22120; 0123456789"
-        "<input type=text value=1><input type=button value=\"&#21152;\">"
-        "<script>document.title=String(1+1)</script></body></html>";
     m_warming = true;
     m_loading = true;
-    load(kWarmUpPage, QUrl());
+    // A local file's URL as base, as the real pages have: the same site, the same renderer.
+    load(page, QUrl::fromLocalFile(QStringLiteral("/")));
 }
 
 void WebHtmlView::load(const QByteArray& bytes, const QUrl& base) {

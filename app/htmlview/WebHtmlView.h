@@ -19,7 +19,7 @@ public:
     bool hasDocument() const override { return m_hasDocument; }
     void scrollDocument(int x, int y) override;
     void hideScrollBars() override;
-    void warmUp() override;
+    void warmUp(const QByteArray& page) override;
     void setDownloadComplete(std::function<void()> handler) override {
         m_downloadComplete = std::move(handler);
     }
