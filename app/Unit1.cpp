@@ -153,7 +153,10 @@ TFrm::~TFrm() {
 void TFrm::FormCreate(const QString& settingsPath) {
     auto& ui = *m_ui;
     ConversionLabels = {ui.lab1, ui.lab2, ui.lab3, ui.lab4, ui.lab5, ui.lab6, ui.lab7, ui.lab8};
-    // The selector's labels get their look, "长度换算" highlighted, when tab 4 is shown.
+    // The selector's labels get their look, "长度换算" highlighted, when tab 4 is shown; their
+    // designed widths are kept now, before the tab's labels are sized to their texts.
+    for (QLabel* label : ConversionLabels)
+        label->setProperty("designWidth", label->width());
     // The design leaves tab 4 active, so this is a change and sizes the window for tab 1.
     ui.PCMain->setCurrentIndex(1);
     TermMonths = 3;
