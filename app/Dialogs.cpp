@@ -1,6 +1,7 @@
 #include "Dialogs.h"
 
 #include "AppInfo.h"
+#include "ErrorText.h"
 
 #include <QMessageBox>
 
@@ -13,7 +14,10 @@ void Dialogs::message(QWidget* parent, const QString& text) {
 }
 
 void Dialogs::appError(QWidget* parent, const QString& text) {
-    QMessageBox::critical(parent, kAppTitle, withClosingPeriod(text));
+    // Plain text: nothing in an error text is taken for markup.
+    QMessageBox box(QMessageBox::Critical, kAppTitle, errorBoxText(text), QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 Dialogs& Dialogs::current() {
@@ -25,8 +29,6 @@ void Dialogs::setCurrent(Dialogs* dialogs) {
     g_override = dialogs;
 }
 
-QString withClosingPeriod(const QString& text) {
-    if (text.isEmpty() || text.back() <= QChar('.'))
-        return text;
-    return text + '.';
+QString errorBoxText(const QString& text) {
+    return QString::fromStdString(calc::errorBoxText(text.toStdString()));
 }

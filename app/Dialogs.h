@@ -19,9 +19,10 @@ public:
     static void setCurrent(Dialogs* dialogs);
 };
 
-// An error text as the error box shows it: "." appended unless the text is empty or already
-// ends in a character that sorts at or before ".".
-QString withClosingPeriod(const QString& text);
+// An error text as the error box shows it (calc::errorBoxText): hidden characters as visible
+// escapes, bounded in length, "." appended unless it already ends in a character that sorts at
+// or before ".".
+QString errorBoxText(const QString& text);
 
 // Runs one event handler: an error escaping it ends the handler and is shown in the
 // application error box, and the program carries on.

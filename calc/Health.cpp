@@ -12,6 +12,10 @@ int healthIndex(double heightCm, double weightKg) {
     FaultScope faults;
     const long double index = w / (h * h) * 100 * 100;
     faults.check();
+    // A not-a-number given as height or weight passes the arithmetic without a fault, and no
+    // comparison catches it: refuse it before the conversion to an integer.
+    if (std::isnan(index))
+        throw CalcError(kInvalidOperation);
     const long double rounded = std::nearbyintl(index); // ties to even
     if (rounded < INT32_MIN || rounded > INT32_MAX)
         throw CalcError(kOverflow);

@@ -1,10 +1,13 @@
 #include "NumberText.h"
 
+#include "ErrorText.h"
 #include "FloatEnv.h"
 
 #include <charconv>
+#include <clocale>
 #include <cmath>
-#include <limits>
+#include <cstdlib>
+#include <locale.h>
 
 namespace calc {
 
@@ -14,29 +17,14 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Decimal exponent of the first significant digit of a validated number text without sign,
-// saturated far beyond any floating-point range; used only to tell overflow from underflow.
-long long leadingExponent(std::string_view body) {
-    long long exp = 0;
-    const std::size_t ePos = body.find_first_of("eE");
-    if (ePos != std::string_view::npos) {
-        std::string_view e = body.substr(ePos + 1);
-        const bool negative = !e.empty() && e.front() == '-';
-        if (!e.empty() && (e.front() == '-' || e.front() == '+'))
-            e.remove_prefix(1);
-        for (char c : e)
-            exp = std::min(exp * 10 + (c - '0'), 1'000'000'000LL);
-        if (negative)
-            exp = -exp;
-        body = body.substr(0, ePos);
-    }
-    const std::size_t point = std::min(body.find('.'), body.size());
-    const std::size_t first = body.find_first_of("123456789");
-    if (first == std::string_view::npos)
-        return 0;
-    const long long position = first < point ? static_cast<long long>(point - first) - 1
-                                             : -static_cast<long long>(first - point);
-    return exp + position;
+// The value of a validated number text without sign that from_chars reported out of range:
+// glibc's from_chars refuses subnormal results as well as real overflows and underflows, while
+// strtold (in the C locale, whatever the program's locale says of the decimal point) rounds
+// each correctly to infinity, a subnormal or zero.
+long double readOutOfRange(std::string_view body) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    const std::string text(body);
+    return strtold_l(text.c_str(), nullptr, cLocale);
 }
 
 } // namespace
@@ -83,7 +71,7 @@ std::optional<long double> readNumber(std::string_view text) {
     const auto [end, ec] =
         std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range)
-        value = leadingExponent(text) > 0 ? std::numeric_limits<long double>::infinity() : 0.0L;
+        value = readOutOfRange(text);
     else if (ec != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return negative ? -value : value;
@@ -92,7 +80,7 @@ std::optional<long double> readNumber(std::string_view text) {
 long double parseNumber(std::string_view text) {
     if (const auto value = readNumber(text))
         return *value;
-    throw CalcError("'" + std::string(text) + "' is not a valid floating point value");
+    throw CalcError("'" + quotedText(text) + "' is not a valid floating point value");
 }
 
 std::string formatGeneral(long double value) {

@@ -7,7 +7,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
 #include <QTabBar>
 #include <QTimer>
@@ -39,6 +41,7 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
     QWidget* parent = nullptr;
+    bool fits = false; // the box on its screen, its text nowhere cut off
 };
 
 // Runs `trigger` with the real boxes, reads the box it opens and presses its button.
@@ -51,7 +54,14 @@ SeenBox answerBox(const std::function<void()>& trigger) {
         if (!box)
             return;
         poll.stop();
-        seen = {box->windowTitle(), box->text(), box->icon(), {}, box->parentWidget()};
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        seen = {box->windowTitle(),
+                box->text(),
+                box->icon(),
+                {},
+                box->parentWidget(),
+                box->frameGeometry().width() <= box->screen()->availableGeometry().width() &&
+                    label && label->sizeHint().width() <= label->width()};
         for (QAbstractButton* button : box->buttons())
             seen.buttons << button->text();
         box->buttons().constFirst()->click();
@@ -87,8 +97,6 @@ private slots:
     void choosePath();
     void settingsInteger_data();
     void settingsInteger();
-    void closingPeriod_data();
-    void closingPeriod();
     void realBoxes();
 
 private:
@@ -490,26 +498,6 @@ void TestMainWindow::settingsInteger() {
     QCOMPARE(::settingsInteger(text, -7), value);
 }
 
-void TestMainWindow::closingPeriod_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("shown");
-    row("parser message", "'abc' is not a valid floating point value",
-        "'abc' is not a valid floating point value.");
-    row("path", "Unable to write to /x/Pelmora.ini", "Unable to write to /x/Pelmora.ini.");
-    row("period", "Done.", "Done.");
-    row("bracket", "value (x)", "value (x)");
-    row("blank", "a ", "a ");
-    row("slash sorts after", "a/", "a/.");
-    row("Chinese full stop", "错误。", "错误。.");
-    row("empty stays empty", "", "");
-}
-
-void TestMainWindow::closingPeriod() {
-    QFETCH(QString, text);
-    QFETCH(QString, shown);
-    QCOMPARE(withClosingPeriod(text), shown);
-}
-
 void TestMainWindow::realBoxes() {
     QTemporaryDir dir;
     TFrm frm(dir.filePath(QStringLiteral("Pelmora.ini")));
@@ -520,17 +508,28 @@ void TestMainWindow::realBoxes() {
     // Title, text, icon, buttons and owner of each box, as one signature.
     const auto seen = [&](QPushButton* button) {
         const SeenBox box = answerBox([&] { click(button); });
-        return QStringList{box.title, box.text, QString::number(box.icon), box.buttons.join(','),
-                           box.parent == &frm ? "owned" : "stray"};
+        return QStringList{box.title,
+                           box.text,
+                           QString::number(box.icon),
+                           box.buttons.join(','),
+                           box.parent == &frm ? "owned" : "stray",
+                           box.fits ? "fits" : "cut"};
     };
     QCOMPARE(seen(ui.BtnCalc1),
              (QStringList{"系统提示", "请输入收入金额！", QString::number(QMessageBox::Warning),
-                          "确定", "owned"}));
+                          "确定", "owned", "fits"}));
     QTest::keyClicks(ui.EdtSalary, QStringLiteral("5000"));
     paste(ui.EdtFirstStep, QStringLiteral("abc"));
     QCOMPARE(seen(ui.BtnCalc1),
              (QStringList{"Pelmora", "'abc' is not a valid floating point value.",
-                          QString::number(QMessageBox::Critical), "确定", "owned"}));
+                          QString::number(QMessageBox::Critical), "确定", "owned", "fits"}));
+    // A long paste: quoted in part, wrapped, inside the screen.
+    paste(ui.EdtFirstStep, QString(32766, '9') + 'x');
+    QCOMPARE(seen(ui.BtnCalc1),
+             (QStringList{"Pelmora",
+                          "'" + QString(59, '9') + "\n" + QString(5, '9') +
+                              "…' is not a valid floating point value.",
+                          QString::number(QMessageBox::Critical), "确定", "owned", "fits"}));
     clickTab(frm, 3);
     QTest::keyClicks(ui.EdtHeight, QStringLiteral("0"));
     QTest::keyClicks(ui.EdtWeight, QStringLiteral("60"));

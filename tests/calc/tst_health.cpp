@@ -4,6 +4,7 @@
 #include "Health.h"
 
 #include <climits>
+#include <limits>
 
 namespace {
 
@@ -31,6 +32,8 @@ private slots:
     void verdicts();
     void failures_data();
     void failures();
+    void nonFinite_data();
+    void nonFinite();
 };
 
 void TestHealth::index_data() {
@@ -176,6 +179,32 @@ void TestHealth::failures() {
     QFETCH(QString, error);
     QCOMPARE(shown(calc::healthOutcome(height.toStdString(), weight.toStdString())).join(", "),
              error.startsWith("message: ") ? error : "error: " + error);
+}
+
+// No field gives these, but the index never turns them into a number.
+void TestHealth::nonFinite_data() {
+    QTest::addColumn<double>("height");
+    QTest::addColumn<double>("weight");
+    QTest::addColumn<QString>("error");
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    QTest::newRow("weight NaN") << 170.0 << nan << "Invalid floating point operation";
+    QTest::newRow("height NaN") << nan << 70.0 << "Invalid floating point operation";
+    QTest::newRow("weight infinite") << 170.0 << inf << "Floating point overflow";
+    QTest::newRow("weight -infinite") << 170.0 << -inf << "Floating point overflow";
+}
+
+void TestHealth::nonFinite() {
+    QFETCH(double, height);
+    QFETCH(double, weight);
+    QFETCH(QString, error);
+    QString caught;
+    try {
+        calc::healthIndex(height, weight);
+    } catch (const calc::CalcError& e) {
+        caught = QString::fromUtf8(e.what());
+    }
+    QCOMPARE(caught, error);
 }
 
 QTEST_APPLESS_MAIN(TestHealth)

@@ -62,6 +62,14 @@ void TestNumberText::readNumber_data() {
     QTest::newRow("beyond extended range") << QByteArray("1e5000") << true << kInf;
     QTest::newRow("negative beyond extended") << QByteArray("-1e5000") << true << -kInf;
     QTest::newRow("huge exponent digits") << QByteArray("1e99999999999999999999") << true << kInf;
+    QTest::newRow("subnormal") << QByteArray("1e-4940") << true << 1e-4940L;
+    QTest::newRow("subnormal, negative") << QByteArray("-3.3e-4932") << true << -3.3e-4932L;
+    QTest::newRow("largest subnormal")
+        << QByteArray("3.3621031431120935059e-4932") << true
+        << std::numeric_limits<long double>::min() - std::numeric_limits<long double>::denorm_min();
+    QTest::newRow("smallest subnormal")
+        << QByteArray("3.6e-4951") << true << std::numeric_limits<long double>::denorm_min();
+    QTest::newRow("below half the smallest subnormal") << QByteArray("1.8e-4951") << true << 0.0L;
     QTest::newRow("below extended range") << QByteArray("1e-5000") << true << 0.0L;
     QTest::newRow("tiny exponent digits") << QByteArray("1e-99999999999999999999") << true << 0.0L;
     QTest::newRow("zero with huge exponent") << QByteArray("0.000e99999") << true << 0.0L;
@@ -127,6 +135,12 @@ void TestNumberText::parseNumberMessage_data() {
     QTest::newRow("text kept as typed")
         << QByteArray(" 1,5 ") << "' 1,5 ' is not a valid floating point value";
     QTest::newRow("valid") << QByteArray(" 15 ") << QString();
+    QTest::newRow("long paste, 64 characters quoted")
+        << QByteArray(70, '9') + 'x'
+        << "'" + QString(64, '9') + "…' is not a valid floating point value";
+    QTest::newRow("NUL and override visible")
+        << QByteArray("1\0002\u202E3", 7)
+        << "'1\\x002\\u202E3' is not a valid floating point value";
 }
 
 void TestNumberText::parseNumberMessage() {
@@ -186,12 +200,20 @@ void TestNumberText::formatGeneral_data() {
         << "4.94065645841247E-324";
     QTest::newRow("extended large") << 1e4000L << "1E4000";
     QTest::newRow("extended small") << -1.25e-4000L << "-1.25E-4000";
+    QTest::newRow("subnormal") << 3.3e-4932L << "3.3E-4932";
+    QTest::newRow("subnormal, 11 digits held") << 1e-4940L << "9.99999999996053E-4941";
+    QTest::newRow("smallest subnormal")
+        << std::numeric_limits<long double>::denorm_min() << "3.64519953188247E-4951";
 }
 
 void TestNumberText::formatGeneral() {
     QFETCH(long double, value);
     QFETCH(QString, text);
     QCOMPARE(QString::fromStdString(calc::formatGeneral(value)), text);
+    // What the format writes reads back as the value, to the digits it keeps.
+    const std::optional<long double> back = calc::readNumber(text.toStdString());
+    QVERIFY(back);
+    QCOMPARE(QString::fromStdString(calc::formatGeneral(*back)), text);
 }
 
 QTEST_APPLESS_MAIN(TestNumberText)
