@@ -1,36 +1,183 @@
 #include "SettingsFile.h"
 
+#include "IniText.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
-#include <algorithm>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <optional>
+#include <random>
 #include <stdexcept>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
+
 const QString kFileName = QStringLiteral("Pelmora.ini");
+
+// The file the settings are kept in: `path` itself or the final target of its links.
+struct Target {
+    std::string path;
+    bool exists = false;
+    struct stat st {};
+};
+
+// The folder part of a path with its final "/", or "" for a bare name.
+std::string directoryOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-SettingsFile::SettingsFile(const QString& path)
-    : m_path(path), m_settings(std::make_unique<QSettings>(path, QSettings::IniFormat)) {}
-
-SettingsFile::~SettingsFile() = default;
-
-int SettingsFile::readInteger(const QString& section, const QString& key, int fallback) const {
-    const QVariant value = m_settings->value(section + '/' + key);
-    if (!value.isValid())
-        return fallback;
-    return settingsInteger(value.toString(), fallback);
+// The target when it may be used: a missing file, a regular file of this user, or a chain of
+// this user's links ending in one. Anything else gives nothing.
+std::optional<Target> usableTarget(const std::string& path) {
+    Target t{path};
+    for (int hops = 0; hops < 40; ++hops) {
+        if (lstat(t.path.c_str(), &t.st) != 0)
+            return errno == ENOENT && hops == 0 ? std::optional<Target>(t) : std::nullopt;
+        if (t.st.st_uid != geteuid())
+            return std::nullopt;
+        if (S_ISREG(t.st.st_mode)) {
+            t.exists = true;
+            return t;
+        }
+        if (!S_ISLNK(t.st.st_mode))
+            return std::nullopt;
+        std::string link(std::size_t(t.st.st_size) + 1, '\0');
+        const ssize_t n = readlink(t.path.c_str(), link.data(), link.size());
+        if (n <= 0 || std::size_t(n) >= link.size())
+            return std::nullopt;
+        link.resize(std::size_t(n));
+        t.path = link.front() == '/' ? link : directoryOf(t.path) + link;
+    }
+    return std::nullopt;
 }
 
-void SettingsFile::writeInteger(const QString& section, const QString& key, int value) {
-    m_settings->setValue(section + '/' + key, value);
-    m_settings->sync();
-    if (m_settings->status() != QSettings::NoError)
-        throw std::runtime_error(QStringLiteral("Unable to write to %1")
-                                     .arg(QDir::toNativeSeparators(m_path))
-                                     .toStdString());
+// The bytes of the target as it was checked (same file, still regular); nothing when it cannot
+// be read.
+std::optional<std::string> readTarget(const Target& t) {
+    if (!t.exists)
+        return std::string();
+    const int fd = open(t.path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return std::nullopt;
+    std::optional<std::string> bytes;
+    struct stat st {};
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_dev == t.st.st_dev &&
+        st.st_ino == t.st.st_ino) {
+        std::string data(std::size_t(st.st_size), '\0');
+        std::size_t have = 0;
+        for (;;) {
+            if (have == data.size())
+                data.resize(data.size() + 4096);
+            const ssize_t n = read(fd, data.data() + have, data.size() - have);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                break;
+            if (n == 0) {
+                data.resize(have);
+                bytes = std::move(data);
+                break;
+            }
+            have += std::size_t(n);
+        }
+    }
+    close(fd);
+    return bytes;
+}
+
+// The settings text when the file may be used and is text.
+std::optional<std::string> readSettings(const std::string& path) {
+    const std::optional<Target> target = usableTarget(path);
+    if (!target)
+        return std::nullopt;
+    std::optional<std::string> bytes = readTarget(*target);
+    if (!bytes || !ini::isText(*bytes))
+        return std::nullopt;
+    return bytes;
+}
+
+bool writeAll(int fd, const std::string& bytes) {
+    for (std::size_t done = 0; done < bytes.size();) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += std::size_t(n);
+    }
+    return true;
+}
+
+// Replaces the target by `bytes` through a new sibling file renamed over it: readers see the
+// old file or the new one, never a part. The new file keeps the old one's permission bits and
+// group; a new file gets the usual ones (the umask applies).
+bool replaceTarget(const Target& t, const std::string& bytes) {
+    const std::string dir = directoryOf(t.path);
+    const std::string base = t.path.substr(dir.size());
+    std::random_device random;
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        temp = dir + "." + base + "." + std::to_string(random());
+        fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    if (fd < 0)
+        return false;
+    bool ok = writeAll(fd, bytes);
+    if (ok && t.exists) {
+        ok = fchmod(fd, t.st.st_mode & 07777) == 0;
+        if (fchown(fd, uid_t(-1), t.st.st_gid) != 0) {
+            // Keeping the group is a courtesy; the user may not belong to it.
+        }
+    }
+    ok = fdatasync(fd) == 0 && ok;
+    ok = close(fd) == 0 && ok;
+    if (ok && rename(temp.c_str(), t.path.c_str()) == 0)
+        return true;
+    unlink(temp.c_str());
+    return false;
+}
+
+std::runtime_error writeError(const QString& path) {
+    return std::runtime_error(
+        QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path)).toStdString());
+}
+
+} // namespace
+
+QList<int> SettingsFile::readIntegers(const QString& section,
+                                      const QList<std::pair<QString, int>>& keys) const {
+    const std::optional<std::string> text = readSettings(QFile::encodeName(m_path).toStdString());
+    const std::string sectionName = section.toStdString();
+    QList<int> values;
+    for (const auto& [key, fallback] : keys) {
+        const auto value = text ? ini::value(*text, sectionName, key.toStdString()) : std::nullopt;
+        values << (value ? ini::integer(*value, fallback) : fallback);
+    }
+    return values;
+}
+
+void SettingsFile::writeIntegers(const QString& section,
+                                 const QList<std::pair<QString, int>>& values) {
+    const std::optional<Target> target = usableTarget(QFile::encodeName(m_path).toStdString());
+    const std::optional<std::string> text = target ? readTarget(*target) : std::nullopt;
+    // A file its owner made read-only is not to be changed, even though it could be replaced.
+    if (!text || !ini::isText(*text) || (target->exists && !(target->st.st_mode & S_IWUSR)))
+        throw writeError(m_path);
+    std::vector<ini::Entry> entries;
+    for (const auto& [key, value] : values)
+        entries.push_back({key.toStdString(), std::to_string(value)});
+    if (!replaceTarget(*target, ini::withValues(*text, section.toStdString(), entries)))
+        throw writeError(m_path);
 }
 
 QString SettingsFile::choosePath(const QString& exeDir, bool installed, const QString& configDir) {
@@ -56,37 +203,4 @@ QString SettingsFile::defaultPath() {
     if (!path.startsWith(exeDir))
         QDir().mkpath(config);
     return path;
-}
-
-int settingsInteger(const QString& text, int fallback) {
-    QString t = text.trimmed();
-    bool negative = false;
-    if (t.startsWith('-') || t.startsWith('+')) {
-        negative = t.startsWith('-');
-        t.remove(0, 1);
-    }
-    int base = 10;
-    if (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
-        base = 16;
-        t.remove(0, 2);
-    } else if (t.startsWith('$')) {
-        base = 16;
-        t.remove(0, 1);
-    }
-    // Digits only: toLongLong alone would also take blanks, a sign or a second "0x".
-    const auto isDigit = [base](QChar c) {
-        const char16_t u = c.unicode();
-        return (u >= '0' && u <= '9') ||
-               (base == 16 && ((u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F')));
-    };
-    if (t.isEmpty() || !std::all_of(t.begin(), t.end(), isDigit))
-        return fallback;
-    bool ok = false;
-    const qlonglong magnitude = t.toLongLong(&ok, base);
-    if (!ok)
-        return fallback;
-    const qlonglong value = negative ? -magnitude : magnitude;
-    if (value < INT32_MIN || value > INT32_MAX)
-        return fallback;
-    return static_cast<int>(value);
 }

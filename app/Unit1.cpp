@@ -162,8 +162,10 @@ void TFrm::FormCreate(const QString& settingsPath) {
     TermMonths = 3;
     m_settingsFile = std::make_unique<SettingsFile>(
         settingsPath.isEmpty() ? SettingsFile::defaultPath() : settingsPath);
-    move(m_settingsFile->readInteger(kSection, QStringLiteral("Left"), kDefaultLeft), y());
-    move(x(), m_settingsFile->readInteger(kSection, QStringLiteral("Top"), kDefaultTop));
+    const QList<int> position = m_settingsFile->readIntegers(
+        kSection, {{QStringLiteral("Left"), kDefaultLeft}, {QStringLiteral("Top"), kDefaultTop}});
+    move(position[0], y());
+    move(x(), position[1]);
 }
 
 void TFrm::setOuterSize(int width, int height) {
@@ -222,14 +224,14 @@ void TFrm::closeEvent(QCloseEvent* event) {
 
 void TFrm::FormClose() {
     runHandler(this, [this] {
-        // Each key is written through at once; the first failure ends the writing.
+        // All five keys in one replacement of the file: it holds all of them or none.
         const QRect frame = frameGeometry();
-        m_settingsFile->writeInteger(kSection, QStringLiteral("Left"), frame.left());
-        m_settingsFile->writeInteger(kSection, QStringLiteral("Top"), frame.top());
-        m_settingsFile->writeInteger(kSection, QStringLiteral("Width"), frame.width());
-        m_settingsFile->writeInteger(kSection, QStringLiteral("Height"), frame.height());
-        m_settingsFile->writeInteger(kSection, QStringLiteral("PageIndex"),
-                                     m_ui->PCMain->currentIndex());
+        m_settingsFile->writeIntegers(
+            kSection, {{QStringLiteral("Left"), frame.left()},
+                       {QStringLiteral("Top"), frame.top()},
+                       {QStringLiteral("Width"), frame.width()},
+                       {QStringLiteral("Height"), frame.height()},
+                       {QStringLiteral("PageIndex"), m_ui->PCMain->currentIndex()}});
     });
     // Even when the settings could not be saved, the window closes and leaves no page files.
     PageHost::deletePageFiles();

@@ -95,8 +95,6 @@ private slots:
     void pageFilesDeleted();
     void choosePath_data();
     void choosePath();
-    void settingsInteger_data();
-    void settingsInteger();
     void realBoxes();
 
 private:
@@ -390,7 +388,7 @@ void TestMainWindow::closeUnwritable() {
     frm.ui()->PCMain->setCurrentIndex(0); // writes the calculator page
     QVERIFY(QFile::exists(m_temp->filePath(QStringLiteral("calc.html"))));
     frm.close();
-    // One box: the first key that fails ends the writing; the window still closes.
+    // One box for the five keys; the window still closes.
     QCOMPARE(boxes.texts(RecordingDialogs::AppError), QStringList{"Unable to write to " + path});
     QCOMPARE(boxes.boxes.size(), 1);
     QVERIFY(!frm.isVisible());
@@ -468,34 +466,6 @@ void TestMainWindow::choosePath() {
     }
     const QString expected = (beside ? bin : config) + "/Pelmora.ini";
     QCOMPARE(SettingsFile::choosePath(bin, installed, config), expected);
-}
-
-void TestMainWindow::settingsInteger_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("value");
-    const int fallback = -7;
-    row("decimal", "217", 217);
-    row("negative", "-40", -40);
-    row("0x", "0x20", 32);
-    row("dollar", "$20", 32);
-    row("negative hex", "-$10", -16);
-    row("largest", "2147483647", 2147483647);
-    row("smallest", "-2147483648", int(-2147483648LL));
-    row("too large", "2147483648", fallback);
-    row("too large hex", "0x100000000", fallback);
-    row("trailing letters", "12abc", fallback);
-    row("fraction", "1.5", fallback);
-    row("bare 0x", "0x", fallback);
-    row("two signs", "--5", fallback);
-    row("sign after 0x", "0x-10", fallback);
-    row("two prefixes 0x0x", "0x0x10", fallback);
-    row("Arabic-Indic digits", "١٢", fallback);
-}
-
-void TestMainWindow::settingsInteger() {
-    QFETCH(QString, text);
-    QFETCH(int, value);
-    QCOMPARE(::settingsInteger(text, -7), value);
 }
 
 void TestMainWindow::realBoxes() {
