@@ -119,8 +119,8 @@ std::optional<std::string_view> value(std::string_view text, std::string_view se
     return found;
 }
 
-std::string withValues(std::string_view text, std::string_view section,
-                       const std::vector<Entry>& entries) {
+std::vector<Edit> edits(std::string_view text, std::string_view section,
+                        const std::vector<Entry>& entries) {
     const std::size_t firstLf = text.find('\n');
     const std::string_view eol =
         firstLf != std::string_view::npos && firstLf > 0 && text[firstLf - 1] == '\r' ? "\r\n"
@@ -162,47 +162,50 @@ std::string withValues(std::string_view text, std::string_view section,
         if (spans[i].begin == std::string_view::npos)
             ((added += entries[i].key) += '=', added += entries[i].value) += eol;
 
-    std::string out;
-    out.reserve(text.size() + added.size() + 64);
+    std::vector<Edit> out;
     if (insertAt == std::string_view::npos) {
         // No such section: a new one at the end, after a blank line.
-        out.append(text);
+        std::string insert;
         const std::string_view body = text.substr(0, 3) == kUtf8Bom ? text.substr(3) : text;
         if (!body.empty()) {
             if (body.back() != '\n')
-                out += eol;
-            std::string_view last(out); // the last line, without its line end
-            last.remove_suffix(last.size() >= 2 && last[last.size() - 2] == '\r' ? 2 : 1);
+                insert += eol;
+            std::string_view last = body; // the last line, without its line end
+            if (last.back() == '\n')
+                last.remove_suffix(last.size() >= 2 && last[last.size() - 2] == '\r' ? 2 : 1);
             const std::size_t lf = last.rfind('\n');
-            last = lf == std::string_view::npos ? last.substr(text.size() - body.size())
-                                                : last.substr(lf + 1);
+            if (lf != std::string_view::npos)
+                last = last.substr(lf + 1);
             if (!trimmed(last).empty())
-                out += eol;
+                insert += eol;
         }
-        ((out += '[') += section, out += ']') += eol;
-        out += added;
+        ((insert += '[') += section, insert += ']') += eol;
+        insert += added;
+        out.push_back({text.size(), 0, std::move(insert)});
         return out;
     }
 
     // Replacements in text order, then the added keys: every value set stands in a key line
     // at or before the line they follow.
-    std::vector<std::size_t> order;
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (spans[i].begin != std::string_view::npos)
-            order.push_back(i);
-    std::sort(order.begin(), order.end(),
-              [&](std::size_t a, std::size_t b) { return spans[a].begin < spans[b].begin; });
+            out.push_back({spans[i].begin, spans[i].end - spans[i].begin, entries[i].value});
+    std::sort(out.begin(), out.end(), [](const Edit& a, const Edit& b) { return a.at < b.at; });
+    if (!added.empty())
+        out.push_back({insertAt, 0, insertAtLineEnd ? std::string(eol) + added : added});
+    return out;
+}
+
+std::string withValues(std::string_view text, std::string_view section,
+                       const std::vector<Entry>& entries) {
+    std::string out;
     std::size_t at = 0;
-    for (std::size_t i : order) {
-        out.append(text.substr(at, spans[i].begin - at));
-        out += entries[i].value;
-        at = spans[i].end;
+    for (const Edit& edit : edits(text, section, entries)) {
+        out.append(text.substr(at, edit.at - at));
+        out += edit.insert;
+        at = edit.at + edit.erase;
     }
-    out.append(text.substr(at, insertAt - at));
-    if (insertAtLineEnd && !added.empty())
-        out += eol;
-    out += added;
-    out.append(text.substr(insertAt));
+    out.append(text.substr(at));
     return out;
 }
 

@@ -24,10 +24,20 @@ struct Entry {
     std::string key, value;
 };
 
-// `text` with each entry's key set in `section`: an existing key's value replaced where it
-// stands, a missing key added after the last key or header line of its section, a missing
-// section added at the end of the text. Every other byte is kept; new lines end the way the
-// text's first line does (CR LF or LF).
+// One change to a text: `erase` bytes at `at` replaced by `insert`.
+struct Edit {
+    std::size_t at, erase;
+    std::string insert;
+};
+
+// The changes that set each entry's key in `section`, in text order: an existing key's value
+// replaced where it stands, a missing key added after the last key or header line of its
+// section, a missing section added at the end of the text. Every other byte is kept; new lines
+// end the way the text's first line does (CR LF or LF).
+std::vector<Edit> edits(std::string_view text, std::string_view section,
+                        const std::vector<Entry>& entries);
+
+// `text` with those changes made.
 std::string withValues(std::string_view text, std::string_view section,
                        const std::vector<Entry>& entries);
 

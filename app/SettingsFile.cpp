@@ -13,6 +13,7 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -58,52 +59,52 @@ std::optional<Target> usableTarget(const std::string& path) {
     return std::nullopt;
 }
 
-// The bytes of the target as it was checked (same file, still regular); nothing when it cannot
-// be read.
-std::optional<std::string> readTarget(const Target& t) {
-    if (!t.exists)
-        return std::string();
-    const int fd = open(t.path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return std::nullopt;
-    std::optional<std::string> bytes;
-    struct stat st {};
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_dev == t.st.st_dev &&
-        st.st_ino == t.st.st_ino) {
-        std::string data(std::size_t(st.st_size), '\0');
-        std::size_t have = 0;
-        for (;;) {
-            if (have == data.size())
-                data.resize(data.size() + 4096);
-            const ssize_t n = read(fd, data.data() + have, data.size() - have);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                break;
-            if (n == 0) {
-                data.resize(have);
-                bytes = std::move(data);
-                break;
-            }
-            have += std::size_t(n);
+// The bytes of the target as it was checked (same file, still regular), mapped rather than
+// copied: a settings file of any size costs no more than its pages.
+class Contents {
+public:
+    explicit Contents(const Target& t) {
+        if (!t.exists) {
+            m_ok = true;
+            return;
         }
+        const int fd = open(t.path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0)
+            return;
+        struct stat st {};
+        if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_dev == t.st.st_dev &&
+            st.st_ino == t.st.st_ino) {
+            m_size = std::size_t(st.st_size);
+            if (m_size == 0) {
+                m_ok = true;
+            } else {
+                void* data = mmap(nullptr, m_size, PROT_READ, MAP_PRIVATE, fd, 0);
+                m_ok = data != MAP_FAILED;
+                m_data = m_ok ? static_cast<const char*>(data) : nullptr;
+            }
+        }
+        close(fd);
     }
-    close(fd);
-    return bytes;
-}
+    ~Contents() {
+        if (m_data)
+            munmap(const_cast<char*>(m_data), m_size);
+    }
+    Contents(const Contents&) = delete;
+    Contents& operator=(const Contents&) = delete;
 
-// The settings text when the file may be used and is text.
-std::optional<std::string> readSettings(const std::string& path) {
-    const std::optional<Target> target = usableTarget(path);
-    if (!target)
-        return std::nullopt;
-    std::optional<std::string> bytes = readTarget(*target);
-    if (!bytes || !ini::isText(*bytes))
-        return std::nullopt;
-    return bytes;
-}
+    // The bytes when they could be read and are text.
+    std::optional<std::string_view> text() const {
+        const std::string_view bytes(m_data ? m_data : "", m_data ? m_size : 0);
+        return m_ok && ini::isText(bytes) ? std::optional(bytes) : std::nullopt;
+    }
 
-bool writeAll(int fd, const std::string& bytes) {
+private:
+    const char* m_data = nullptr;
+    std::size_t m_size = 0;
+    bool m_ok = false;
+};
+
+bool writeAll(int fd, std::string_view bytes) {
     for (std::size_t done = 0; done < bytes.size();) {
         const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR)
@@ -115,10 +116,10 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
-// Replaces the target by `bytes` through a new sibling file renamed over it: readers see the
-// old file or the new one, never a part. The new file keeps the old one's permission bits and
-// group; a new file gets the usual ones (the umask applies).
-bool replaceTarget(const Target& t, const std::string& bytes) {
+// Replaces the target by `text` with `edits` made, through a new sibling file renamed over it:
+// readers see the old file or the new one, never a part. The new file keeps the old one's
+// permission bits and group; a new file gets the usual ones (the umask applies).
+bool replaceTarget(const Target& t, std::string_view text, const std::vector<ini::Edit>& edits) {
     const std::string dir = directoryOf(t.path);
     const std::string base = t.path.substr(dir.size());
     std::random_device random;
@@ -132,7 +133,13 @@ bool replaceTarget(const Target& t, const std::string& bytes) {
     }
     if (fd < 0)
         return false;
-    bool ok = writeAll(fd, bytes);
+    bool ok = true;
+    std::size_t at = 0;
+    for (const ini::Edit& edit : edits) {
+        ok = ok && writeAll(fd, text.substr(at, edit.at - at)) && writeAll(fd, edit.insert);
+        at = edit.at + edit.erase;
+    }
+    ok = ok && writeAll(fd, text.substr(at));
     if (ok && t.exists) {
         ok = fchmod(fd, t.st.st_mode & 07777) == 0;
         if (fchown(fd, uid_t(-1), t.st.st_gid) != 0) {
@@ -156,7 +163,11 @@ std::runtime_error writeError(const QString& path) {
 
 QList<int> SettingsFile::readIntegers(const QString& section,
                                       const QList<std::pair<QString, int>>& keys) const {
-    const std::optional<std::string> text = readSettings(QFile::encodeName(m_path).toStdString());
+    const std::optional<Target> target = usableTarget(QFile::encodeName(m_path).toStdString());
+    std::optional<Contents> contents;
+    if (target)
+        contents.emplace(*target);
+    const std::optional<std::string_view> text = contents ? contents->text() : std::nullopt;
     const std::string sectionName = section.toStdString();
     QList<int> values;
     for (const auto& [key, fallback] : keys) {
@@ -169,14 +180,17 @@ QList<int> SettingsFile::readIntegers(const QString& section,
 void SettingsFile::writeIntegers(const QString& section,
                                  const QList<std::pair<QString, int>>& values) {
     const std::optional<Target> target = usableTarget(QFile::encodeName(m_path).toStdString());
-    const std::optional<std::string> text = target ? readTarget(*target) : std::nullopt;
+    if (!target)
+        throw writeError(m_path);
+    const Contents contents(*target);
+    const std::optional<std::string_view> text = contents.text();
     // A file its owner made read-only is not to be changed, even though it could be replaced.
-    if (!text || !ini::isText(*text) || (target->exists && !(target->st.st_mode & S_IWUSR)))
+    if (!text || (target->exists && !(target->st.st_mode & S_IWUSR)))
         throw writeError(m_path);
     std::vector<ini::Entry> entries;
     for (const auto& [key, value] : values)
         entries.push_back({key.toStdString(), std::to_string(value)});
-    if (!replaceTarget(*target, ini::withValues(*text, section.toStdString(), entries)))
+    if (!replaceTarget(*target, *text, ini::edits(*text, section.toStdString(), entries)))
         throw writeError(m_path);
 }
 

@@ -1,6 +1,7 @@
 // The whole-number body-mass index, its verdicts, the checks of the tab's fields, and the
 // heights and weights that fail.
 #include "CalcTestSupport.h"
+#include "FloatEnv.h"
 #include "Health.h"
 
 #include <climits>
