@@ -1,5 +1,6 @@
 // The settings file as it is read at start and rewritten at close: the bytes before and after,
 // the position read, and the files that are never followed or rewritten.
+#include "../TestSupport.h"
 #include "IniText.h"
 #include "SettingsFile.h"
 
@@ -12,10 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-template <class... Values> void row(const char* name, const Values&... values) {
-    (QTest::newRow(name) << ... << values);
-}
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
