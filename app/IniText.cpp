@@ -146,7 +146,11 @@ std::vector<Edit> edits(std::string_view text, std::string_view section,
         if (p.kind == Kind::Key) {
             for (std::size_t i = 0; i < entries.size(); ++i)
                 if (spans[i].begin == std::string_view::npos && sameName(p.name, entries[i].key)) {
-                    spans[i] = {p.valueBegin, line.end};
+                    // Blanks after the value stay as they are, like any foreign byte.
+                    std::size_t end = line.end;
+                    while (end > p.valueBegin && isBlank(text[end - 1]))
+                        --end;
+                    spans[i] = {p.valueBegin, end};
                     break;
                 }
         }

@@ -74,7 +74,7 @@ void TestSettingsFile::edit_data() {
         QPoint(1, 2));
     row("names in any case, blanks, CR LF",
         QByteArray("[ mainform ]\r\n left = 400 \r\nTOP=0x10\r\n; end\r\n"),
-        QByteArray("[ mainform ]\r\n left = 5\r\nTOP=6\r\n") +
+        QByteArray("[ mainform ]\r\n left = 5 \r\nTOP=6\r\n") +
             "Width=7\r\nHeight=8\r\nPageIndex=1\r\n" + "; end\r\n",
         QPoint(400, 16));
     row("section added at the end, CR LF, no last line end", QByteArray("[Other]\r\nk=v"),
