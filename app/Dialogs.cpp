@@ -3,11 +3,27 @@
 #include "AppInfo.h"
 #include "ErrorText.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 Dialogs* g_override = nullptr;
+
+// Answers true when "确定" was pressed.
+bool pageBox(QWidget* parent, const QString& text, bool withCancel) {
+    QMessageBox box(QMessageBox::Warning, kAppTitle, text, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+    if (withCancel)
+        box.setEscapeButton(box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole));
+    else
+        box.setEscapeButton(ok);
+    box.setDefaultButton(ok);
+    box.exec();
+    return box.clickedButton() == ok;
 }
+} // namespace
 
 void Dialogs::message(QWidget* parent, const QString& text) {
     QMessageBox::warning(parent, QStringLiteral("系统提示"), text);
@@ -18,6 +34,27 @@ void Dialogs::appError(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Critical, kAppTitle, errorBoxText(text), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+void Dialogs::pageAlert(QWidget* parent, const QString& text) {
+    pageBox(parent, text, false);
+}
+
+bool Dialogs::pageConfirm(QWidget* parent, const QString& text) {
+    return pageBox(parent, text, true);
+}
+
+std::optional<QString> Dialogs::pagePrompt(QWidget* parent, const QString& text,
+                                           const QString& value) {
+    QInputDialog box(parent);
+    box.setWindowTitle(kAppTitle);
+    box.setLabelText(text);
+    box.setTextValue(value);
+    box.setOkButtonText(QStringLiteral("确定"));
+    box.setCancelButtonText(QStringLiteral("取消"));
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.textValue();
 }
 
 Dialogs& Dialogs::current() {

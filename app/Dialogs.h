@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <exception>
+#include <optional>
 
 class QWidget;
 
@@ -13,6 +14,13 @@ public:
     virtual void message(QWidget* parent, const QString& text);
     // The application error box: title "Pelmora", a stop icon and one OK button.
     virtual void appError(QWidget* parent, const QString& text);
+    // The boxes a page's script opens: title "Pelmora", a warning icon, the text as it is, "确定"
+    // (and "取消" where the page asks). Never the page's address.
+    virtual void pageAlert(QWidget* parent, const QString& text);
+    virtual bool pageConfirm(QWidget* parent, const QString& text);
+    // The text entered, or nothing when cancelled.
+    virtual std::optional<QString> pagePrompt(QWidget* parent, const QString& text,
+                                              const QString& value);
 
     // The boxes in use; tests install their own with setCurrent() (nullptr restores the real ones).
     static Dialogs& current();

@@ -4,6 +4,15 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
+
+// The boxes a page's alert, confirm and prompt open, supplied by the program.
+struct ScriptBoxes {
+    std::function<void(const QString& text)> alert;
+    std::function<bool(const QString& text)> confirm;
+    // The text entered, or nothing when the box was cancelled.
+    std::function<std::optional<QString>(const QString& text, const QString& value)> prompt;
+};
 
 // What the main window needs from an embedded HTML view. The engine behind it lives in
 // a plugin library loaded after the first paint, so the program itself never links it.
@@ -29,6 +38,8 @@ public:
     virtual void warmUp(const QByteArray& page) = 0;
     // Called whenever a page has finished loading, possibly more than once per page.
     virtual void setDownloadComplete(std::function<void()> handler) = 0;
+    // The boxes the page's scripts open, instead of the engine's own.
+    virtual void setScriptBoxes(ScriptBoxes boxes) = 0;
 };
 
 // The entry points the plugin library exports, by name, with C linkage.

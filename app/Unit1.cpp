@@ -3,6 +3,7 @@
 #include "About.h"
 #include "Dialogs.h"
 #include "FormLook.h"
+#include "FrameExtents.h"
 #include "HtmlView.h"
 #include "HtmlViewLoader.h"
 #include "Links.h"
@@ -10,6 +11,7 @@
 #include "PageTexts.h"
 #include "SettingsFile.h"
 #include "StatusBar.h"
+#include "WindowPlacement.h"
 #include "ui_Unit1.h"
 
 #include "Calculators.h"
@@ -21,6 +23,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -49,6 +52,7 @@ constexpr ConversionPage kConversionPages[] = {
     {"yali.html", 455},    {"wendu.html", 255}, {"weight.html", 470}, {"gongn.html", 325},
 };
 constexpr int kConversionWidth = 810;
+constexpr int kSelectorBarHeight = 29;
 
 const QColor kLabelHighlighted(0, 0, 128); // navy
 const QColor kLabelNormal(62, 172, 238);
@@ -91,6 +95,9 @@ void setLabelLook(QLabel* label, bool highlighted) {
     }
     const QSize hint = label->sizeHint();
     label->resize(std::max(designed.toInt(), hint.width()), hint.height());
+    // The substitute face is taller than the designed one: centred, the caption clears the
+    // bar's grooved border below it.
+    label->move(label->x(), (kSelectorBarHeight - hint.height()) / 2);
 }
 
 } // namespace
@@ -117,6 +124,11 @@ TFrm::TFrm(const QString& settingsPath, QWidget* parent)
     all.mergeBlockFormat(spacing);
     m_ui->StatusBar1->setFixedHeight(19);
     m_ui->StatusBar1->setSizeGripEnabled(false);
+    // The window manager may report its frame late or change it: the outer size follows.
+    m_frameExtents = new FrameExtents(this);
+    connect(
+        m_frameExtents, &FrameExtents::changed, this,
+        [this] { setOuterSize(m_outerSize.width(), m_outerSize.height()); }, Qt::QueuedConnection);
 
     auto& ui = *m_ui;
     connect(ui.PCMain, &QTabWidget::currentChanged, this, &TFrm::PCMainChange);
@@ -129,6 +141,21 @@ TFrm::TFrm(const QString& settingsPath, QWidget* parent)
     connect(ui.Button1, &QPushButton::clicked, this, &TFrm::Button1Click);
     connect(ui.Button2, &QPushButton::clicked, this, &TFrm::Button2Click);
     ui.EdtFirstStep->installEventFilter(this);
+    // The header bands span their tab, so the gradient ends in white at its bottom right.
+    for (QWidget* tab : {ui.TabSheet1, ui.TabSheet2, ui.TabSheet3})
+        tab->installEventFilter(this);
+    // A flat list without a frame, as the form draws it.
+    ui.RzComboBox4->setFrame(false);
+    // Enter in any field of a calculator tab calculates, as its button does.
+    const std::pair<QWidget*, QPushButton*> calculators[] = {
+        {ui.TabSheet1, ui.BtnCalc1}, {ui.TabSheet2, ui.Button3}, {ui.TabSheet3, ui.Button1}};
+    for (const auto& [tab, button] : calculators)
+        for (QLineEdit* edit : tab->findChildren<QLineEdit*>())
+            connect(edit, &QLineEdit::returnPressed, button, &QPushButton::click);
+    // Results can be selected and copied, with the mouse and with the keyboard.
+    for (QLabel* result : {ui.LabShui, ui.LabShuihou, ui.LabLixi, ui.LabLixirui, ui.LabHeji,
+                           ui.LabJiankang, ui.LabShuoming})
+        result->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     for (QLabel* label : {ui.lab1, ui.lab2, ui.lab3, ui.lab4, ui.lab5, ui.lab6, ui.lab7, ui.lab8})
         label->installEventFilter(this);
     qApp->installEventFilter(this);
@@ -162,25 +189,52 @@ void TFrm::FormCreate(const QString& settingsPath) {
     TermMonths = 3;
     m_settingsFile = std::make_unique<SettingsFile>(
         settingsPath.isEmpty() ? SettingsFile::defaultPath() : settingsPath);
-    const QList<int> position = m_settingsFile->readIntegers(
+    const QList<int> stored = m_settingsFile->readIntegers(
         kSection, {{QStringLiteral("Left"), kDefaultLeft}, {QStringLiteral("Top"), kDefaultTop}});
-    move(position[0], y());
-    move(x(), position[1]);
+    const QPoint saved(stored[0], stored[1]);
+    // A position saved on a screen that is no longer there (or beyond every screen) would leave
+    // the window lost off screen; it comes back onto the nearest screen.
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    m_startPosition = placeOnScreens(saved, m_outerSize, screens);
+    move(m_startPosition);
 }
 
 void TFrm::setOuterSize(int width, int height) {
     m_outerSize = {width, height};
-    // Before the window is shown its frame is unknown; showEvent applies the size again.
-    const QSize frame = frameGeometry().size() - geometry().size();
+    // The frame the window manager reports, else what Qt knows of it (nothing before the
+    // window is shown; showEvent applies the size again).
+    const std::optional<QMargins> reported = m_frameExtents->margins();
+    const QSize frame =
+        reported ? QSize(reported->left() + reported->right(), reported->top() + reported->bottom())
+                 : frameGeometry().size() - geometry().size();
     setFixedSize(width - frame.width(), height - frame.height());
 }
 
 QSize TFrm::outerSize() const {
-    return frameGeometry().size();
+    const std::optional<QMargins> reported = m_frameExtents->margins();
+    return reported ? geometry().marginsAdded(*reported).size() : frameGeometry().size();
+}
+
+QPoint TFrm::framePosition() const {
+    const std::optional<QMargins> reported = m_frameExtents->margins();
+    return reported ? geometry().marginsAdded(*reported).topLeft() : frameGeometry().topLeft();
 }
 
 void TFrm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (!event->spontaneous()) {
+        // Still unmapped: learn the frame first, so the first frame on screen has its size.
+        m_frameExtents->requestBeforeMapping();
+        setOuterSize(m_outerSize.width(), m_outerSize.height());
+        // The frame, not the client area, goes to the saved position: Qt would put the client
+        // area there when it learns the frame only after mapping, and the window would creep
+        // by the frame at every restart.
+        if (const std::optional<QMargins> frame = m_frameExtents->margins(); frame && !m_shown)
+            setGeometry(QRect(m_startPosition + QPoint(frame->left(), frame->top()), size()));
+        m_shown = true;
+    }
     QTimer::singleShot(0, this,
                        [this] { setOuterSize(m_outerSize.width(), m_outerSize.height()); });
 }
@@ -204,6 +258,9 @@ void TFrm::PCMainChange(int index) {
     switch (index) {
     case 0:
         showPageSwallowingErrors(QStringLiteral("calc.html"), webCalc());
+        // The calculator takes the keyboard, as a desktop calculator does.
+        if (m_webCalc)
+            m_webCalc->setFocus();
         break;
     case 4:
         highlightConversionLabel(1);
@@ -224,13 +281,15 @@ void TFrm::closeEvent(QCloseEvent* event) {
 
 void TFrm::FormClose() {
     runHandler(this, [this] {
-        // All five keys in one replacement of the file: it holds all of them or none.
-        const QRect frame = frameGeometry();
+        // All five keys in one replacement of the file: it holds all of them or none. The
+        // position is where the frame really is, so the next start puts it back exactly there.
+        const QPoint position = framePosition();
+        const QSize size = outerSize();
         m_settingsFile->writeIntegers(
-            kSection, {{QStringLiteral("Left"), frame.left()},
-                       {QStringLiteral("Top"), frame.top()},
-                       {QStringLiteral("Width"), frame.width()},
-                       {QStringLiteral("Height"), frame.height()},
+            kSection, {{QStringLiteral("Left"), position.x()},
+                       {QStringLiteral("Top"), position.y()},
+                       {QStringLiteral("Width"), size.width()},
+                       {QStringLiteral("Height"), size.height()},
                        {QStringLiteral("PageIndex"), m_ui->PCMain->currentIndex()}});
     });
     // Even when the settings could not be saved, the window closes and leaves no page files.
@@ -356,6 +415,12 @@ HtmlView* TFrm::ensureView(HtmlView*& view, QWidget* host) {
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(view);
         view->setDownloadComplete([this] { WebCalcDownloadComplete(); });
+        view->setScriptBoxes(
+            {[this](const QString& text) { Dialogs::current().pageAlert(this, text); },
+             [this](const QString& text) { return Dialogs::current().pageConfirm(this, text); },
+             [this](const QString& text, const QString& value) {
+                 return Dialogs::current().pagePrompt(this, text, value);
+             }});
     }
     return view;
 }
@@ -419,6 +484,14 @@ bool TFrm::ApplicationEvents1Message(QObject* target, QEvent* event) const {
 bool TFrm::eventFilter(QObject* watched, QEvent* event) {
     if (ApplicationEvents1Message(watched, event))
         return true; // swallowed: the pages' own context menus never open
+    if (event->type() == QEvent::Resize) {
+        const std::pair<QObject*, QWidget*> bands[] = {{m_ui->TabSheet1, m_ui->RzPanel3},
+                                                       {m_ui->TabSheet2, m_ui->RzPanel1},
+                                                       {m_ui->TabSheet3, m_ui->RzPanel2}};
+        for (const auto& [tab, band] : bands)
+            if (watched == tab)
+                band->resize(static_cast<QWidget*>(tab)->width(), band->height());
+    }
     if (watched == m_ui->EdtFirstStep && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         // Tab moves the focus on and Delete edits; neither is a typed character.

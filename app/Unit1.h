@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <memory>
 
+class FrameExtents;
 class QLabel;
 class HtmlView;
 class SettingsFile;
@@ -23,6 +24,8 @@ public:
     // Window sizes are outer sizes: the window system's frame is included.
     void setOuterSize(int width, int height);
     QSize outerSize() const;
+    // The top-left corner of the window's frame on the screen.
+    QPoint framePosition() const;
 
     int termMonths() const { return TermMonths; }
     const QList<QLabel*>& conversionLabels() const { return ConversionLabels; }
@@ -88,7 +91,10 @@ private:
     std::unique_ptr<SettingsFile> m_settingsFile;
     HtmlView* m_webCalc = nullptr;
     HtmlView* m_webDlh = nullptr;
+    FrameExtents* m_frameExtents = nullptr;
     QSize m_outerSize;
+    QPoint m_startPosition; // where the frame's top-left goes when the window is first shown
     bool m_painted = false;
+    bool m_shown = false;
     bool m_prewarmAfterFirstPaint = false;
 };

@@ -1,6 +1,7 @@
 #include "WebHtmlView.h"
 
 #include "ConfinedPage.h"
+#include "KeyScript.h"
 
 #include <QFile>
 #include <QUrl>
@@ -43,15 +44,28 @@ const char* const kBorderScript = R"JS(
 class Page : public ConfinedPage {
 public:
     using ConfinedPage::ConfinedPage;
-    std::function<void(const QString&)> alertHandler;
+    ScriptBoxes boxes;
     QStringList errors;
 
 protected:
+    // The program's own boxes: the engine's are English and show the page's file URL.
     void javaScriptAlert(const QUrl& origin, const QString& msg) override {
-        if (alertHandler)
-            alertHandler(msg);
+        if (boxes.alert)
+            boxes.alert(msg);
         else
             QWebEnginePage::javaScriptAlert(origin, msg);
+    }
+    bool javaScriptConfirm(const QUrl& origin, const QString& msg) override {
+        return boxes.confirm ? boxes.confirm(msg) : QWebEnginePage::javaScriptConfirm(origin, msg);
+    }
+    bool javaScriptPrompt(const QUrl& origin, const QString& msg, const QString& value,
+                          QString* result) override {
+        if (!boxes.prompt)
+            return QWebEnginePage::javaScriptPrompt(origin, msg, value, result);
+        const std::optional<QString> entered = boxes.prompt(msg, value);
+        if (entered && result)
+            *result = *entered;
+        return entered.has_value();
     }
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
                                   int line, const QString&) override {
@@ -93,6 +107,7 @@ WebHtmlView::WebHtmlView(QWidget* parent) : HtmlView(parent), m_view(new QWebEng
     m_view->setPage(new Page(QWebEngineProfile::defaultProfile(), m_view));
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     ConfinedPage::ignoreDrops(m_view);
+    KeyScript::attach(this, m_view);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
@@ -151,8 +166,12 @@ void WebHtmlView::hideScrollBars() {
                           QWebEngineScript::ApplicationWorld);
 }
 
+void WebHtmlView::setScriptBoxes(ScriptBoxes boxes) {
+    static_cast<Page*>(page())->boxes = std::move(boxes);
+}
+
 void WebHtmlView::setAlertHandler(std::function<void(const QString&)> handler) {
-    static_cast<Page*>(page())->alertHandler = std::move(handler);
+    static_cast<Page*>(page())->boxes.alert = std::move(handler);
 }
 
 QStringList WebHtmlView::scriptErrors() const {

@@ -24,6 +24,7 @@ public:
         m_downloadComplete = std::move(handler);
     }
 
+    void setScriptBoxes(ScriptBoxes boxes) override;
     // Replaces the modal alert box, so tests can record alerts instead of answering them.
     void setAlertHandler(std::function<void(const QString&)> handler);
     // Console errors of the page's scripts since the last page was shown.

@@ -120,6 +120,8 @@ void TestMainWindow::startUp_data() {
     row("beyond 32 bits", mainForm("Left=4294967296\nTop=9"), QPoint(217, 9));
     row("0x and 0X", mainForm("Left=0x20\nTop=0X20"), QPoint(32, 32));
     row("dollar hex", mainForm("Left=$20\nTop=$A0"), QPoint(32, 160));
+    // The offscreen screen is 800 x 800: the window comes back wholly onto it.
+    row("off every screen", mainForm("Left=5000\nTop=4000"), QPoint(282, 370));
     row("other section", QByteArray("[Other]\nLeft=5\nTop=6"), QPoint(217, 179));
     row("size and page ignored", mainForm("Left=50\nTop=60\nWidth=900\nPageIndex=0"),
         QPoint(50, 60));
@@ -348,7 +350,7 @@ void TestMainWindow::close() {
     QFETCH(QSize, size);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Pelmora.ini"));
-    writeFile(path, "[Other]\nKeep=yes\n\n[MainForm]\nLeft=300\nTop=250\nPageIndex=0\n");
+    writeFile(path, "[Other]\nKeep=yes\n\n[MainForm]\nLeft=200\nTop=250\nPageIndex=0\n");
     RecordingDialogs boxes;
     TFrm frm(path);
     frm.show();
@@ -362,7 +364,7 @@ void TestMainWindow::close() {
     QSettings ini(path, QSettings::IniFormat);
     ini.beginGroup(QStringLiteral("MainForm"));
     QCOMPARE(ini.childKeys().size(), 5);
-    QCOMPARE(ini.value("Left").toString(), QStringLiteral("300"));
+    QCOMPARE(ini.value("Left").toString(), QStringLiteral("200"));
     QCOMPARE(ini.value("Top").toString(), QStringLiteral("250"));
     QCOMPARE(ini.value("Width").toInt(), size.width());
     QCOMPARE(ini.value("Height").toInt(), size.height());
@@ -372,7 +374,7 @@ void TestMainWindow::close() {
     // Plain decimal lines that the next start reads back.
     QVERIFY(readFile(path).contains(QByteArray("Width=") + QByteArray::number(size.width())));
     TFrm next(path);
-    QCOMPARE(next.pos(), QPoint(300, 250));
+    QCOMPARE(next.pos(), QPoint(200, 250));
     QCOMPARE(next.ui()->PCMain->currentIndex(), 1);
 }
 
