@@ -494,8 +494,9 @@ bool TFrm::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == m_ui->EdtFirstStep && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        // Tab moves the focus on and Delete edits; neither is a typed character.
+        // Tab moves the focus on, Enter calculates and Delete edits: none is a typed character.
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+            key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
             key->key() == Qt::Key_Delete || key->text().isEmpty())
             return false;
         return !EdtFirstStepKeyPress(key->text().front());

@@ -33,7 +33,7 @@ void press(WebHtmlView* view, const QString& key) {
 
 } // namespace
 
-class TstPageKeys : public QObject {
+class TestPageKeys : public QObject {
     Q_OBJECT
 
     Session s;
@@ -183,5 +183,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstPageKeys)
+QTEST_MAIN(TestPageKeys)
 #include "tst_pagekeys.moc"
