@@ -39,18 +39,11 @@ constexpr int kDefaultTop = 179;
 struct TabSize {
     int width, height;
 };
-// Outer window size per tab, by tab index.
+// Outer window size per tab, by pages::Tab.
 constexpr TabSize kTabSizes[] = {{780, 420}, {518, 430}, {528, 460}, {537, 470}, {810, 505}};
+static_assert(std::size(kTabSizes) == pages::TabCount);
 
-struct ConversionPage {
-    const char* pageFile;
-    int height; // outer window height after its label is clicked; the width is 810
-};
-// By selector tag 1 to 8.
-constexpr ConversionPage kConversionPages[] = {
-    {"changdu.html", 475}, {"gongl.html", 365}, {"mianji.html", 380}, {"tiji.html", 470},
-    {"yali.html", 455},    {"wendu.html", 255}, {"weight.html", 470}, {"gongn.html", 325},
-};
+// The outer width while a conversion page shows; its height is in the page table.
 constexpr int kConversionWidth = 810;
 constexpr int kSelectorBarHeight = 29;
 
@@ -180,12 +173,12 @@ TFrm::~TFrm() {
 void TFrm::FormCreate(const QString& settingsPath) {
     auto& ui = *m_ui;
     ConversionLabels = {ui.lab1, ui.lab2, ui.lab3, ui.lab4, ui.lab5, ui.lab6, ui.lab7, ui.lab8};
-    // The selector's labels get their look, "长度换算" highlighted, when tab 4 is shown; their
-    // designed widths are kept now, before the tab's labels are sized to their texts.
+    // The selector's labels get their look, "长度换算" highlighted, when the conversion tab is
+    // shown; their designed widths are kept now, before the tab's labels are sized to their texts.
     for (QLabel* label : ConversionLabels)
         label->setProperty("designWidth", label->width());
-    // The design leaves tab 4 active, so this is a change and sizes the window for tab 1.
-    ui.PCMain->setCurrentIndex(1);
+    // The design leaves the conversion tab active, so this is a change and sizes the window.
+    ui.PCMain->setCurrentIndex(pages::IncomeTaxTab);
     TermMonths = 3;
     m_settingsFile = std::make_unique<SettingsFile>(
         settingsPath.isEmpty() ? SettingsFile::defaultPath() : settingsPath);
@@ -256,22 +249,23 @@ bool TFrm::event(QEvent* event) {
 void TFrm::PCMainChange(int index) {
     preparePage(m_ui->PCMain->widget(index));
     switch (index) {
-    case 0:
-        showPageSwallowingErrors(QStringLiteral("calc.html"), webCalc());
+    case pages::CalculatorTab:
+        showPageSwallowingErrors(pages::fileName(pages::firstPage(pages::CalculatorTab)),
+                                 webCalc());
         // The calculator takes the keyboard, as a desktop calculator does.
         if (m_webCalc)
             m_webCalc->setFocus();
         break;
-    case 4:
-        highlightConversionLabel(1);
+    case pages::ConversionTab:
+        highlightConversionLabel(pages::firstPage(pages::ConversionTab).tag);
         break;
     default:
         break;
     }
     if (index >= 0 && index < int(std::size(kTabSizes)))
         setOuterSize(kTabSizes[index].width, kTabSizes[index].height);
-    if (index == 4)
-        showPageSwallowingErrors(QStringLiteral("changdu.html"), webDlh());
+    if (index == pages::ConversionTab)
+        showPageSwallowingErrors(pages::fileName(pages::firstPage(pages::ConversionTab)), webDlh());
 }
 
 void TFrm::closeEvent(QCloseEvent* event) {
@@ -391,11 +385,11 @@ void TFrm::highlightConversionLabel(int tag) {
 void TFrm::lab1Click(QLabel* sender) {
     const int tag = sender->property("tag").toInt();
     highlightConversionLabel(tag);
-    if (tag < 1 || tag > int(std::size(kConversionPages)))
+    const pages::Page* page = pages::pageByTag(tag);
+    if (!page || page->tab != pages::ConversionTab)
         return;
-    const ConversionPage& page = kConversionPages[tag - 1];
-    setOuterSize(kConversionWidth, page.height);
-    showPageSwallowingErrors(QString::fromLatin1(page.pageFile), webDlh());
+    setOuterSize(kConversionWidth, page->height);
+    showPageSwallowingErrors(pages::fileName(*page), webDlh());
 }
 
 void TFrm::showPageSwallowingErrors(const QString& pageFile, HtmlView* view) {
@@ -437,12 +431,13 @@ void TFrm::prewarmHtmlViews() {
         return;
     // Each view loads its first page now, unseen, so the renderer is up with the pages' fonts
     // and scripts when a tab is first visited; the visit still writes and loads a fresh page.
-    const std::pair<HtmlView*, const char*> warmUps[] = {{webCalc(), "calc.html"},
-                                                         {webDlh(), "changdu.html"}};
-    for (const auto& [view, pageFile] : warmUps) {
+    const std::pair<HtmlView*, pages::Tab> warmUps[] = {{webCalc(), pages::CalculatorTab},
+                                                        {webDlh(), pages::ConversionTab}};
+    for (const auto& [view, tab] : warmUps) {
         try {
             if (view)
-                view->warmUp(pages::pageFileBytes(pages::pageLines(QString::fromLatin1(pageFile))));
+                view->warmUp(
+                    pages::pageFileBytes(pages::pageLines(pages::fileName(pages::firstPage(tab)))));
         } catch (const std::exception&) {
             // The first visit then starts the renderer itself.
         }

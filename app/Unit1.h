@@ -29,8 +29,8 @@ public:
 
     int termMonths() const { return TermMonths; }
     const QList<QLabel*>& conversionLabels() const { return ConversionLabels; }
-    // The HTML view of tab 0 or tab 4, created on first use; nullptr when the HTML engine
-    // cannot be loaded.
+    // The HTML view of the calculator or the conversion tab, created on first use; nullptr when the
+    // HTML engine cannot be loaded.
     HtmlView* webCalc();
     HtmlView* webDlh();
     // Loads the HTML engine and creates both views ahead of their first use.

@@ -6,11 +6,27 @@
 
 namespace pages {
 
+const Page* pageByTag(int tag) {
+    for (const Page& page : kPages)
+        if (page.tag == tag)
+            return &page;
+    return nullptr;
+}
+
+const Page& firstPage(Tab tab) {
+    for (const Page& page : kPages)
+        if (page.tab == tab)
+            return page;
+    throw std::logic_error("a tab without pages");
+}
+
 const QStringList& pageFileNames() {
-    static const QStringList names = {
-        "calc.html",  "changdu.html", "gongl.html", "mianji.html", "tiji.html",
-        "gongn.html", "yali.html",    "wendu.html", "weight.html",
-    };
+    static const QStringList names = [] {
+        QStringList out;
+        for (const Page& page : kPages)
+            out << fileName(page);
+        return out;
+    }();
     return names;
 }
 

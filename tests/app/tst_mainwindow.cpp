@@ -2,6 +2,7 @@
 // keyboard order and accessible names, the close, and the real message boxes.
 #include "AppSetup.h"
 #include "AppTestSupport.h"
+#include "PageTexts.h"
 #include "SettingsFile.h"
 
 #include <QAccessible>
@@ -17,8 +18,7 @@
 
 namespace {
 
-const QStringList kPageFiles{"calc.html",  "changdu.html", "gongl.html", "mianji.html", "tiji.html",
-                             "gongn.html", "yali.html",    "wendu.html", "weight.html"};
+const QStringList& kPageFiles = pages::pageFileNames();
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
