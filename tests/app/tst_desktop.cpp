@@ -5,6 +5,7 @@
 #include "AppSetup.h"
 #include "AppTestSupport.h"
 #include "HtmlView.h"
+#include "PageTexts.h"
 #include "SettingsFile.h"
 
 #include <QApplication>
@@ -99,7 +100,7 @@ private slots:
             d.ui().PCMain->setCurrentIndex(tab);
             settled(QStringLiteral("tab %1").arg(tab));
         }
-        d.ui().PCMain->setCurrentIndex(4);
+        d.ui().PCMain->setCurrentIndex(pages::ConversionTab);
         for (int tag : {6, 2})
             QTest::mouseClick(d.frm->conversionLabels().at(tag - 1), Qt::LeftButton);
         settled(QStringLiteral("label 2"));
@@ -142,7 +143,7 @@ private slots:
         Desktop d;
         d.frm->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(d.frm.get()));
-        d.ui().PCMain->setCurrentIndex(0);
+        d.ui().PCMain->setCurrentIndex(pages::CalculatorTab);
         HtmlView* view = d.frm->webCalc();
         QVERIFY(view);
         QTRY_VERIFY_WITH_TIMEOUT(view->hasDocument() && !view->busy(), 30000);
@@ -161,7 +162,7 @@ private slots:
     void alertBox() {
         PrivateTemp temp;
         Desktop d;
-        d.ui().PCMain->setCurrentIndex(4);
+        d.ui().PCMain->setCurrentIndex(pages::ConversionTab);
         HtmlView* view = d.frm->webDlh();
         QVERIFY(view);
         QTRY_VERIFY_WITH_TIMEOUT(view->hasDocument() && !view->busy(), 30000);

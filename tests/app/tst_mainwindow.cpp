@@ -137,7 +137,7 @@ void TestMainWindow::startUp() {
     RecordingDialogs boxes;
     TFrm frm(path);
     QCOMPARE(frm.pos(), pos);
-    QCOMPARE(frm.ui()->PCMain->currentIndex(), 1);
+    QCOMPARE(frm.ui()->PCMain->currentIndex(), int(pages::IncomeTaxTab));
     QCOMPARE(frm.outerSize(), QSize(518, 430));
     QCOMPARE(frm.termMonths(), 3);
     QCOMPARE(QFile::exists(path), !ini.isNull()); // reading creates no file
@@ -375,7 +375,7 @@ void TestMainWindow::close() {
     QVERIFY(readFile(path).contains(QByteArray("Width=") + QByteArray::number(size.width())));
     TFrm next(path);
     QCOMPARE(next.pos(), QPoint(200, 250));
-    QCOMPARE(next.ui()->PCMain->currentIndex(), 1);
+    QCOMPARE(next.ui()->PCMain->currentIndex(), int(pages::IncomeTaxTab));
 }
 
 void TestMainWindow::closeUnwritable() {
@@ -387,7 +387,7 @@ void TestMainWindow::closeUnwritable() {
     QCOMPARE(frm.pos(), QPoint(217, 179));
     frm.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frm));
-    frm.ui()->PCMain->setCurrentIndex(0); // writes the calculator page
+    frm.ui()->PCMain->setCurrentIndex(pages::CalculatorTab); // writes the calculator page
     QVERIFY(QFile::exists(m_temp->filePath(QStringLiteral("calc.html"))));
     frm.close();
     // One box for the five keys; the window still closes.
@@ -422,8 +422,8 @@ void TestMainWindow::pageFilesDeleted() {
     QVERIFY(QTest::qWaitForWindowExposed(&frm));
     // Tabs 0 and 4 write their pages over what stood there; the close deletes just those.
     const QStringList shown{"calc.html", "changdu.html"};
-    frm.ui()->PCMain->setCurrentIndex(0);
-    frm.ui()->PCMain->setCurrentIndex(4);
+    frm.ui()->PCMain->setCurrentIndex(pages::CalculatorTab);
+    frm.ui()->PCMain->setCurrentIndex(pages::ConversionTab);
     for (const QString& name : shown)
         QVERIFY2(readFile(m_temp->filePath(name)).size() > 1000, qPrintable(name));
     frm.close();

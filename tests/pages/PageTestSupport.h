@@ -1,13 +1,16 @@
 #pragma once
 // What the page tests share: one harness per test process with per-case checks for script
-// errors and alerts, the form helpers and structure descriptions of the conversion pages, and
-// the keys of the calculator page.
+// errors and alerts, the form helpers and structure descriptions of the conversion pages, the
+// keys of the calculator page, and the redirect of the temporary folder.
 #include "../TestSupport.h"
 #include "PageHarness.h"
 
+#include <QFile>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMap>
+#include <QProcessEnvironment>
 #include <QtTest>
 #include <memory>
 #include <utility>
@@ -15,6 +18,47 @@
 namespace pagetest {
 
 using Fields = QMap<QString, QString>;
+
+// Every spelling of the temporary folder's variable, and TMPDIR and XDG_RUNTIME_DIR behind the
+// private folder: cleared while the object lives, put back when it goes.
+class TempEnvironment {
+public:
+    TempEnvironment() {
+        for (const QString& name : names(true))
+            m_saved.insert(name.toLocal8Bit(), qgetenv(name.toLocal8Bit().constData()));
+        clear();
+    }
+    ~TempEnvironment() {
+        clear();
+        for (auto it = m_saved.cbegin(); it != m_saved.cend(); ++it)
+            qputenv(it.key().constData(), it.value());
+    }
+    TempEnvironment(const TempEnvironment&) = delete;
+    TempEnvironment& operator=(const TempEnvironment&) = delete;
+
+    static void clear() { unset(names(true)); }
+    // The pages go to `folder`: "Temp" names it, and no other spelling of it competes.
+    static void redirect(const QString& folder) {
+        unset(names(false));
+        qputenv("Temp", QFile::encodeName(folder));
+    }
+
+private:
+    static QStringList names(bool withPlatform) {
+        QStringList out;
+        for (const QString& name : QProcessEnvironment::systemEnvironment().keys())
+            if (name.compare(QLatin1String("temp"), Qt::CaseInsensitive) == 0 ||
+                (withPlatform &&
+                 (name == QLatin1String("TMPDIR") || name == QLatin1String("XDG_RUNTIME_DIR"))))
+                out << name;
+        return out;
+    }
+    static void unset(const QStringList& names) {
+        for (const QString& name : names)
+            qunsetenv(name.toLocal8Bit().constData());
+    }
+    QHash<QByteArray, QByteArray> m_saved;
+};
 
 inline const QString kBadNumber = QStringLiteral("请输入有效的数字");
 inline const QString FW = QStringLiteral("\u3000");

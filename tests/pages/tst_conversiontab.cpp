@@ -2,6 +2,7 @@
 // sizes, the pages shown and reloaded, the calculator view's adjustment, the right-button hook
 // and the page files left at close.
 #include "PageHarness.h"
+#include "PageTestSupport.h"
 #include "PageTexts.h"
 #include "Unit1.h"
 #include "WebHtmlView.h"
@@ -57,7 +58,7 @@ class TestConversionTab : public QObject {
 
     QTemporaryDir dir;
     TFrm* frm = nullptr;
-    QByteArray savedTemp;
+    std::unique_ptr<pagetest::TempEnvironment> env;
 
     Ui::Frm& ui() { return *frm->ui(); }
     WebHtmlView* dlh() { return dynamic_cast<WebHtmlView*>(frm->webDlh()); }
@@ -77,8 +78,11 @@ class TestConversionTab : public QObject {
     bool activateTab(int index) {
         // Leave the tab first, so that activating it is a change.
         if (ui().PCMain->currentIndex() == index)
-            ui().PCMain->setCurrentIndex(index == 1 ? 2 : 1);
-        WebHtmlView* view = index == 0 ? calc() : index == 4 ? dlh() : nullptr;
+            ui().PCMain->setCurrentIndex(index == pages::IncomeTaxTab ? pages::DepositTab
+                                                                      : pages::IncomeTaxTab);
+        WebHtmlView* view = index == pages::CalculatorTab   ? calc()
+                            : index == pages::ConversionTab ? dlh()
+                                                            : nullptr;
         if (!view) {
             ui().PCMain->setCurrentIndex(index);
             return true;
@@ -128,8 +132,8 @@ private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
         QVERIFY(QDir().mkpath(pageFolder()));
-        savedTemp = qgetenv("Temp");
-        qputenv("Temp", pageFolder().toLocal8Bit());
+        env = std::make_unique<pagetest::TempEnvironment>();
+        pagetest::TempEnvironment::redirect(pageFolder());
         frm = new TFrm(dir.filePath(QStringLiteral("Pelmora.ini")));
         frm->show();
         QVERIFY(QTest::qWaitForWindowExposed(frm));
@@ -138,9 +142,9 @@ private slots:
     }
     void cleanupTestCase() {
         delete frm;
-        qputenv("Temp", savedTemp);
+        env.reset();
     }
-    void init() { qputenv("Temp", pageFolder().toLocal8Bit()); }
+    void init() { pagetest::TempEnvironment::redirect(pageFolder()); }
 
     // The selector's labels as the tab shows them on arrival: "长度换算" highlighted.
     void selectorLabels_data() {
@@ -164,7 +168,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(int, left);
         QFETCH(int, width);
-        QVERIFY(activateTab(4));
+        QVERIFY(activateTab(pages::ConversionTab));
         QCOMPARE(frm->conversionLabels().size(), 8);
         QLabel* l = label(tag);
         QCOMPARE(l->objectName(), name);
@@ -210,7 +214,7 @@ private slots:
         QFETCH(int, height);
         QFETCH(QString, pageFile);
         QFETCH(QString, pageTitle);
-        QVERIFY(activateTab(4));
+        QVERIFY(activateTab(pages::ConversionTab));
         // Coming from another page, so that the load below is this label's.
         QVERIFY(clickLabel(tag == 2 ? 3 : 2));
         QVERIFY(clickLabel(tag));
@@ -219,7 +223,7 @@ private slots:
         QCOMPARE(shownFile(dlh()), pageFile);
         QCOMPARE(title(dlh()), pageTitle);
         QVERIFY(QFileInfo::exists(QDir(pageFolder()).filePath(pageFile)));
-        QCOMPARE(ui().PCMain->currentIndex(), 4);
+        QCOMPARE(ui().PCMain->currentIndex(), int(pages::ConversionTab));
     }
 
     // Only a left click counts: the button let go off the label, or another button, does
@@ -234,7 +238,7 @@ private slots:
     void noClick() {
         QFETCH(int, button);
         QFETCH(QPoint, releaseAt);
-        QVERIFY(activateTab(4));
+        QVERIFY(activateTab(pages::ConversionTab));
         QVERIFY(clickLabel(3));
         QLabel* l = label(5);
         const QPoint inside(5, 5), release = QPoint(l->width(), l->height()) + releaseAt;
@@ -261,7 +265,7 @@ private slots:
     void quickClicks() {
         QFETCH(QList<int>, tags);
         QFETCH(QString, pageFile);
-        QVERIFY(activateTab(4));
+        QVERIFY(activateTab(pages::ConversionTab));
         QVERIFY(clickLabel(8));
         for (int tag : tags)
             QTest::mouseClick(label(tag), Qt::LeftButton);
@@ -288,7 +292,7 @@ private slots:
     void highlightedLabelReloads() {
         QFETCH(int, tag);
         QFETCH(QString, field);
-        QVERIFY(activateTab(4));
+        QVERIFY(activateTab(pages::ConversionTab));
         QVERIFY(clickLabel(tag));
         const QString read = QStringLiteral("document.forms[0].%1.value").arg(field);
         QVERIFY(
@@ -314,11 +318,11 @@ private slots:
     void tabActivationResets() {
         QFETCH(int, shownTag);
         QFETCH(int, viaTab);
-        QVERIFY(activateTab(4));
+        QVERIFY(activateTab(pages::ConversionTab));
         QVERIFY(clickLabel(shownTag));
         PageHarness::eval(dlh(), QStringLiteral("window.pelmoraMark=1"));
         QVERIFY(activateTab(viaTab));
-        QVERIFY(activateTab(4));
+        QVERIFY(activateTab(pages::ConversionTab));
         verifyHighlighted(1);
         QCOMPARE(frm->outerSize(), QSize(810, 505));
         QCOMPARE(shownFile(dlh()), QStringLiteral("changdu.html"));
@@ -336,7 +340,7 @@ private slots:
     }
     void calculatorVisits() {
         QFETCH(int, viaTab);
-        QVERIFY(activateTab(0));
+        QVERIFY(activateTab(pages::CalculatorTab));
         QCOMPARE(frm->outerSize(), QSize(780, 420));
         QCOMPARE(shownFile(calc()), QStringLiteral("calc.html"));
         QCOMPARE(title(calc()), QStringLiteral("计算器"));
@@ -347,7 +351,7 @@ private slots:
         QCOMPARE(display(), QStringLiteral("5"));
 
         QVERIFY(activateTab(viaTab));
-        QVERIFY(activateTab(0));
+        QVERIFY(activateTab(pages::CalculatorTab));
         QCOMPARE(frm->outerSize(), QSize(780, 420));
         QCOMPARE(display(), QStringLiteral("0"));
         // No pending "7 +" from the last visit.
@@ -358,7 +362,7 @@ private slots:
     // The calculator page loses its top 10 px and its scroll bars; a long conversion page keeps
     // its scroll bar and its top.
     void calculatorAdjusted() {
-        QVERIFY(activateTab(0));
+        QVERIFY(activateTab(pages::CalculatorTab));
         QTRY_COMPARE_WITH_TIMEOUT(viewport(calc()).value("y").toInt(), 10, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(viewport(calc()).value("overflow").toString(),
                                   QStringLiteral("hidden"), 5000);
@@ -379,8 +383,8 @@ private slots:
         frm->setOuterSize(780, 420);
     }
     void longConversionPageKeepsScrollBar() {
-        QVERIFY(activateTab(0));
-        QVERIFY(activateTab(4));
+        QVERIFY(activateTab(pages::CalculatorTab));
+        QVERIFY(activateTab(pages::ConversionTab));
         QVERIFY(clickLabel(4));
         QCOMPARE(frm->outerSize(), QSize(810, 470));
         QTest::qWait(300); // any adjustment would have run by now
@@ -402,12 +406,12 @@ private slots:
     }
     void failedWriteStillShows() {
         QFETCH(QString, temp);
-        QVERIFY(activateTab(4));
+        QVERIFY(activateTab(pages::ConversionTab));
         QVERIFY(clickLabel(7));
         QFile plain(dir.filePath(QStringLiteral("plain")));
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.close();
-        qputenv("Temp", dir.filePath(temp).toLocal8Bit());
+        pagetest::TempEnvironment::redirect(dir.filePath(temp));
 
         QVERIFY(loads(dlh(), [&] { QTest::mouseClick(label(2), Qt::LeftButton); }));
         verifyHighlighted(2);
@@ -415,9 +419,9 @@ private slots:
         QCOMPARE(shownFile(dlh()), QStringLiteral("gongl.html"));
         QCOMPARE(title(dlh()), QStringLiteral("功率计量单位转换换算器"));
         QVERIFY(!QFileInfo::exists(dir.filePath(temp + QStringLiteral("/gongl.html"))));
-        ui().PCMain->setCurrentIndex(0);
+        ui().PCMain->setCurrentIndex(pages::CalculatorTab);
         QCOMPARE(frm->outerSize(), QSize(780, 420));
-        QVERIFY(loads(dlh(), [&] { ui().PCMain->setCurrentIndex(4); }));
+        QVERIFY(loads(dlh(), [&] { ui().PCMain->setCurrentIndex(pages::ConversionTab); }));
         verifyHighlighted(1);
         QCOMPARE(frm->outerSize(), QSize(810, 505));
         QCOMPARE(title(dlh()), QStringLiteral("长度转换换算器"));
@@ -443,8 +447,8 @@ private slots:
     void rightButtonHook() {
         QFETCH(QString, where);
         QFETCH(bool, swallowed);
-        QVERIFY(activateTab(0));
-        QVERIFY(activateTab(4));
+        QVERIFY(activateTab(pages::CalculatorTab));
+        QVERIFY(activateTab(pages::ConversionTab));
         QWidget* target = nullptr;
         if (where == QLatin1String("calcPage"))
             target = calc()->webView()->focusProxy();
@@ -487,8 +491,8 @@ private slots:
 
     // The close leaves none of the nine page files in the temporary folder.
     void closeRemovesPageFiles() {
-        QVERIFY(activateTab(0));
-        QVERIFY(activateTab(4));
+        QVERIFY(activateTab(pages::CalculatorTab));
+        QVERIFY(activateTab(pages::ConversionTab));
         for (int tag = 2; tag <= 8; ++tag)
             QVERIFY(clickLabel(tag));
         const QDir folder(pageFolder());

@@ -2,6 +2,7 @@
 // at their paths, failures) and what the view shows afterwards.
 #include "PageHarness.h"
 #include "PageHost.h"
+#include "PageTestSupport.h"
 #include "PageTexts.h"
 #include "WebHtmlView.h"
 
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QProcessEnvironment>
 #include <QSignalSpy>
 #include <QStringDecoder>
 #include <QTcpServer>
@@ -21,39 +21,9 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using pagetest::TempEnvironment;
 
 namespace {
-
-// Every spelling of the temporary folder's variable, and TMPDIR and XDG_RUNTIME_DIR behind the
-// private folder, cleared for a test and put back afterwards.
-class TempEnvironment {
-public:
-    TempEnvironment() {
-        for (const QString& name : names())
-            m_saved.insert(name.toLocal8Bit(), qgetenv(name.toLocal8Bit().constData()));
-        clear();
-    }
-    ~TempEnvironment() {
-        clear();
-        for (auto it = m_saved.cbegin(); it != m_saved.cend(); ++it)
-            qputenv(it.key().constData(), it.value());
-    }
-    static void clear() {
-        for (const QString& name : names())
-            qunsetenv(name.toLocal8Bit().constData());
-    }
-
-private:
-    static QStringList names() {
-        QStringList out;
-        for (const QString& name : QProcessEnvironment::systemEnvironment().keys())
-            if (name.compare(QLatin1String("temp"), Qt::CaseInsensitive) == 0 ||
-                name == QLatin1String("TMPDIR") || name == QLatin1String("XDG_RUNTIME_DIR"))
-                out << name;
-        return out;
-    }
-    QHash<QByteArray, QByteArray> m_saved;
-};
 
 QByteArray readFile(const QString& path) {
     QFile file(path);
@@ -97,8 +67,7 @@ private slots:
     void init() {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
-        TempEnvironment::clear();
-        qputenv("Temp", dir->path().toLocal8Bit());
+        TempEnvironment::redirect(dir->path());
     }
     void cleanup() { dir.reset(); }
 
@@ -287,7 +256,7 @@ private slots:
         QFETCH(QString, target);
         QFETCH(QString, kind);
         QVERIFY(QDir().mkpath(at("pages")));
-        qputenv("Temp", at("pages").toLocal8Bit());
+        TempEnvironment::redirect(at("pages"));
         const QByteArray secret("do not overwrite\n");
         if (kind == QLatin1String("file"))
             QVERIFY(writeFile(at(target), secret));
@@ -359,7 +328,7 @@ private slots:
             QVERIFY(::chmod(QFile::encodeName(at("pages")), 0500) == 0);
         struct stat before {};
         ::lstat(native, &before);
-        qputenv("Temp", at(temp).toLocal8Bit());
+        TempEnvironment::redirect(at(temp));
 
         QSignalSpy finished(h->view()->webView(), &QWebEngineView::loadFinished);
         QCOMPARE(PageHost::ShowPage(pages::pageLines("changdu.html"), "changdu.html", h->view()),
