@@ -192,22 +192,23 @@ private slots:
 
     // Enter in any field of tabs 1 to 3 shows what the tab's button shows.
     void enterCalculates_data() {
-        QTest::addColumn<int>("tab");
+        QTest::addColumn<pages::Tab>("tab");
         QTest::addColumn<QString>("fields"); // field=text;...
         QTest::addColumn<QString>("result");
-        QTest::newRow("income") << 1 << "EdtSalary=2500"
+        QTest::newRow("income") << pages::IncomeTaxTab << "EdtSalary=2500"
                                 << "LabShui";
-        QTest::newRow("income, threshold field") << 1 << "EdtSalary=3000;EdtFirstStep=2000"
-                                                 << "LabShuihou";
-        QTest::newRow("deposit") << 2 << "EdtAmt=10000"
+        QTest::newRow("income, threshold field")
+            << pages::IncomeTaxTab << "EdtSalary=3000;EdtFirstStep=2000"
+            << "LabShuihou";
+        QTest::newRow("deposit") << pages::DepositTab << "EdtAmt=10000"
                                  << "LabHeji";
-        QTest::newRow("deposit, rate field") << 2 << "EdtAmt=500;EdtRat=3.33"
+        QTest::newRow("deposit, rate field") << pages::DepositTab << "EdtAmt=500;EdtRat=3.33"
                                              << "LabLixi";
-        QTest::newRow("health") << 3 << "EdtHeight=170;EdtWeight=60"
+        QTest::newRow("health") << pages::HealthTab << "EdtHeight=170;EdtWeight=60"
                                 << "LabJiankang";
     }
     void enterCalculates() {
-        QFETCH(int, tab);
+        QFETCH(pages::Tab, tab);
         QFETCH(QString, fields);
         QFETCH(QString, result);
         PrivateTemp temp;
@@ -226,9 +227,9 @@ private slots:
         const QString byEnter = label->text();
         QVERIFY(!byEnter.isEmpty());
         label->clear();
-        QPushButton* button = tab == 1   ? d.ui().BtnCalc1
-                              : tab == 2 ? d.ui().Button3
-                                         : d.ui().Button1;
+        QPushButton* button = tab == pages::IncomeTaxTab ? d.ui().BtnCalc1
+                              : tab == pages::DepositTab ? d.ui().Button3
+                                                         : d.ui().Button1;
         click(button);
         QCOMPARE(label->text(), byEnter);
         QCOMPARE(boxes.boxes.size(), 0);

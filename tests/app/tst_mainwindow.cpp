@@ -201,21 +201,21 @@ void TestMainWindow::initialState() {
 }
 
 void TestMainWindow::tabSizes_data() {
-    QTest::addColumn<int>("tab");
+    QTest::addColumn<pages::Tab>("tab");
     QTest::addColumn<QSize>("size");
-    row("calculator", 0, QSize(780, 420));
-    row("deposit", 2, QSize(528, 460));
-    row("health", 3, QSize(537, 470));
-    row("conversion", 4, QSize(810, 505));
+    row("calculator", pages::CalculatorTab, QSize(780, 420));
+    row("deposit", pages::DepositTab, QSize(528, 460));
+    row("health", pages::HealthTab, QSize(537, 470));
+    row("conversion", pages::ConversionTab, QSize(810, 505));
 }
 
 void TestMainWindow::tabSizes() {
-    QFETCH(int, tab);
+    QFETCH(pages::Tab, tab);
     QFETCH(QSize, size);
     Fixture f(1);
     const QPoint pos = f.frm.pos();
     clickTab(f.frm, tab);
-    QCOMPARE(f.ui.PCMain->currentIndex(), tab);
+    QCOMPARE(f.ui.PCMain->currentIndex(), int(tab));
     QTest::qWait(10);
     QCOMPARE(f.frm.outerSize(), size);
     QCOMPARE(f.frm.pos(), pos); // resizing does not move the window
@@ -252,21 +252,22 @@ void TestMainWindow::tabsKeepTheirState() {
 }
 
 void TestMainWindow::focusChain_data() {
-    QTest::addColumn<int>("tab");
+    QTest::addColumn<pages::Tab>("tab");
     QTest::addColumn<int>("kind"); // income kind chosen first
     QTest::addColumn<QStringList>("order");
-    row("income, wages", 1, 0,
+    row("income, wages", pages::IncomeTaxTab, 0,
         QStringList{"EdtSalary", "EdtFirstStep", "BtnCalc1", "BtnZero1", "CbSuodeshui"});
-    row("income, no threshold", 1, 3,
+    row("income, no threshold", pages::IncomeTaxTab, 3,
         QStringList{"EdtSalary", "BtnCalc1", "BtnZero1", "CbSuodeshui"});
-    row("deposit", 2, 0,
+    row("deposit", pages::DepositTab, 0,
         QStringList{"RzComboBox1", "RzComboBox2", "CbTime", "EdtRat", "EdtAmt", "Button3",
                     "Button4"});
-    row("health", 3, 0, QStringList{"RzComboBox4", "EdtHeight", "EdtWeight", "Button1", "Button2"});
+    row("health", pages::HealthTab, 0,
+        QStringList{"RzComboBox4", "EdtHeight", "EdtWeight", "Button1", "Button2"});
 }
 
 void TestMainWindow::focusChain() {
-    QFETCH(int, tab);
+    QFETCH(pages::Tab, tab);
     QFETCH(int, kind);
     QFETCH(QStringList, order);
     Fixture f(tab);
@@ -338,15 +339,15 @@ void TestMainWindow::accessibleNames() {
 }
 
 void TestMainWindow::close_data() {
-    QTest::addColumn<int>("tab");
+    QTest::addColumn<pages::Tab>("tab");
     QTest::addColumn<QSize>("size");
-    row("income", 1, QSize(518, 430));
-    row("deposit", 2, QSize(528, 460));
-    row("health", 3, QSize(537, 470));
+    row("income", pages::IncomeTaxTab, QSize(518, 430));
+    row("deposit", pages::DepositTab, QSize(528, 460));
+    row("health", pages::HealthTab, QSize(537, 470));
 }
 
 void TestMainWindow::close() {
-    QFETCH(int, tab);
+    QFETCH(pages::Tab, tab);
     QFETCH(QSize, size);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Pelmora.ini"));

@@ -309,15 +309,15 @@ private slots:
     // whatever was shown before and wherever the user comes from.
     void tabActivationResets_data() {
         QTest::addColumn<int>("shownTag");
-        QTest::addColumn<int>("viaTab");
-        QTest::newRow("温度换算, via tab 1") << 6 << 1;
-        QTest::newRow("功率换算, via tab 0") << 2 << 0;
-        QTest::newRow("重量换算, via tab 3") << 7 << 3;
-        QTest::newRow("长度换算, via tab 2") << 1 << 2;
+        QTest::addColumn<pages::Tab>("viaTab");
+        QTest::newRow("温度换算, via tab 1") << 6 << pages::IncomeTaxTab;
+        QTest::newRow("功率换算, via tab 0") << 2 << pages::CalculatorTab;
+        QTest::newRow("重量换算, via tab 3") << 7 << pages::HealthTab;
+        QTest::newRow("长度换算, via tab 2") << 1 << pages::DepositTab;
     }
     void tabActivationResets() {
         QFETCH(int, shownTag);
-        QFETCH(int, viaTab);
+        QFETCH(pages::Tab, viaTab);
         QVERIFY(activateTab(pages::ConversionTab));
         QVERIFY(clickLabel(shownTag));
         PageHarness::eval(dlh(), QStringLiteral("window.pelmoraMark=1"));
