@@ -34,7 +34,8 @@ void setUpApplication(QApplication& app) {
     // The HTML engine describes its set-up at length on every start.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 
-    // Standard buttons read "确定" like the rest of the interface.
+    // Qt's own texts (the fields' context menus, for one) read Chinese like the rest of the
+    // interface; our boxes name their buttons themselves.
     auto* qt = new QTranslator(&app);
     if (qt->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
                  QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -10,10 +10,9 @@
 namespace {
 Dialogs* g_override = nullptr;
 
-// Answers true when "确定" was pressed.
-bool pageBox(QWidget* parent, const QString& text, bool withCancel) {
-    QMessageBox box(QMessageBox::Warning, kAppTitle, text, QMessageBox::NoButton, parent);
-    box.setTextFormat(Qt::PlainText);
+// Every box's OK button reads "确定" whether or not Qt's own translations could be loaded.
+// Answers true when it was pressed.
+bool showBox(QMessageBox& box, bool withCancel = false) {
     QPushButton* ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
     if (withCancel)
         box.setEscapeButton(box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole));
@@ -23,17 +22,26 @@ bool pageBox(QWidget* parent, const QString& text, bool withCancel) {
     box.exec();
     return box.clickedButton() == ok;
 }
+
+bool pageBox(QWidget* parent, const QString& text, bool withCancel) {
+    QMessageBox box(QMessageBox::Warning, kAppTitle, text, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    return showBox(box, withCancel);
+}
 } // namespace
 
 void Dialogs::message(QWidget* parent, const QString& text) {
-    QMessageBox::warning(parent, QStringLiteral("系统提示"), text);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("系统提示"), text, QMessageBox::NoButton,
+                    parent);
+    showBox(box);
 }
 
 void Dialogs::appError(QWidget* parent, const QString& text) {
     // Plain text: nothing in an error text is taken for markup.
-    QMessageBox box(QMessageBox::Critical, kAppTitle, errorBoxText(text), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, kAppTitle, errorBoxText(text), QMessageBox::NoButton,
+                    parent);
     box.setTextFormat(Qt::PlainText);
-    box.exec();
+    showBox(box);
 }
 
 void Dialogs::pageAlert(QWidget* parent, const QString& text) {

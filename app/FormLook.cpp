@@ -1,7 +1,11 @@
 #include "FormLook.h"
 
 #include <QColor>
+#include <QComboBox>
 #include <QFont>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOptionComboBox>
 #include <QVariant>
 #include <QWidget>
 
@@ -27,4 +31,29 @@ void applyFormLook(QWidget* root) {
             w->setPalette(pal);
         }
     }
+}
+
+namespace {
+class FlatComboStyle : public QProxyStyle {
+public:
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+        if (control != CC_ComboBox || !combo) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        painter->fillRect(combo->rect, combo->palette.base());
+        QStyleOption arrow(*combo);
+        arrow.rect = subControlRect(CC_ComboBox, combo, SC_ComboBoxArrow, widget);
+        drawPrimitive(PE_IndicatorArrowDown, &arrow, painter, widget);
+    }
+};
+} // namespace
+
+void makeFlat(QComboBox* box) {
+    box->setFrame(false);
+    auto* style = new FlatComboStyle;
+    style->setParent(box);
+    box->setStyle(style);
 }

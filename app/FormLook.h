@@ -13,3 +13,9 @@ inline const QString kSongFace = QStringLiteral("宋体");
 // and textColor. Plain fonts and palettes keep start-up fast; a style sheet per widget would
 // cost a polish pass each.
 void applyFormLook(QWidget* root);
+
+class QComboBox;
+
+// Draws `box` flat and without a frame: its background and the arrow, no bevel. Turning the
+// frame off alone leaves the style's raised button.
+void makeFlat(QComboBox* box);

@@ -137,8 +137,7 @@ TFrm::TFrm(const QString& settingsPath, QWidget* parent)
     // The header bands span their tab, so the gradient ends in white at its bottom right.
     for (QWidget* tab : {ui.TabSheet1, ui.TabSheet2, ui.TabSheet3})
         tab->installEventFilter(this);
-    // A flat list without a frame, as the form draws it.
-    ui.RzComboBox4->setFrame(false);
+    makeFlat(ui.RzComboBox4);
     // Enter in any field of a calculator tab calculates, as its button does.
     const std::pair<QWidget*, QPushButton*> calculators[] = {
         {ui.TabSheet1, ui.BtnCalc1}, {ui.TabSheet2, ui.Button3}, {ui.TabSheet3, ui.Button1}};
