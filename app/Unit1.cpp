@@ -451,6 +451,9 @@ void TFrm::WebCalcDownloadComplete() {
     view->scrollDocument(0, 10);
     if (!view->busy())
         view->hideScrollBars();
+    // A fresh document may bring the engine a new widget: the keys must reach this one.
+    if (m_ui->PCMain->currentIndex() == pages::CalculatorTab)
+        view->setFocus();
 }
 
 // ---- Events ----------------------------------------------------------------------------
