@@ -11,6 +11,7 @@
 //       the same steps as the program, in a child process each round, wall and CPU time
 //   (under a display, e.g. xvfb-run -a -s "-screen 0 1280x1024x24")
 #include "AppSetup.h"
+#include "BenchClock.h"
 #include "HtmlViewLoader.h"
 #include "Unit1.h"
 
@@ -36,19 +37,6 @@
 extern char** environ;
 
 namespace {
-
-double nowMs() {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
-
-double median(std::vector<double> v) {
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
 
 struct Sample {
     double mappedMs = 0; // exec to the window mapped

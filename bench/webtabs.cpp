@@ -6,6 +6,7 @@
 //
 //   pelmora_bench_webtabs [runs]      (under a display, e.g. xvfb-run -a)
 #include "AppMain.h"
+#include "BenchClock.h"
 #include "HtmlView.h"
 #include "HtmlViewLoader.h"
 #include "Unit1.h"
@@ -37,19 +38,6 @@ namespace {
 
 // Quiet time after the first paint, long enough for the program's idle-time pre-warming.
 constexpr int kIdleMs = 2500;
-
-double nowMs() {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
-
-double median(std::vector<double> v) {
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
 
 // ---- Child side ------------------------------------------------------------------------
 
