@@ -20,12 +20,6 @@ namespace {
 
 const QStringList& kPageFiles = pages::pageFileNames();
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -133,7 +127,7 @@ void TestMainWindow::startUp() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Pelmora.ini"));
     if (!ini.isNull())
-        writeFile(path, ini);
+        QVERIFY(writeFile(path, ini));
     RecordingDialogs boxes;
     TFrm frm(path);
     QCOMPARE(frm.pos(), pos);
@@ -351,7 +345,7 @@ void TestMainWindow::close() {
     QFETCH(QSize, size);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Pelmora.ini"));
-    writeFile(path, "[Other]\nKeep=yes\n\n[MainForm]\nLeft=200\nTop=250\nPageIndex=0\n");
+    QVERIFY(writeFile(path, "[Other]\nKeep=yes\n\n[MainForm]\nLeft=200\nTop=250\nPageIndex=0\n"));
     RecordingDialogs boxes;
     TFrm frm(path);
     frm.show();
@@ -381,7 +375,7 @@ void TestMainWindow::close() {
 
 void TestMainWindow::closeUnwritable() {
     QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("file")), "not a folder");
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("file")), "not a folder"));
     const QString path = dir.filePath(QStringLiteral("file/Pelmora.ini"));
     RecordingDialogs boxes;
     TFrm frm(path);
@@ -415,7 +409,7 @@ void TestMainWindow::pageFilesDeleted() {
     qputenv(variable, QFile::encodeName(m_temp->dir.path() + (trailingSlash ? "/" : "")));
     const QStringList strangers{"notes.txt", "calc.html.bak", "Calc.html"};
     for (const QString& name : present + strangers)
-        writeFile(m_temp->filePath(name), "x");
+        QVERIFY(writeFile(m_temp->filePath(name), "x"));
     QTemporaryDir dir;
     RecordingDialogs boxes;
     TFrm frm(dir.filePath(QStringLiteral("Pelmora.ini")));
@@ -457,11 +451,11 @@ void TestMainWindow::choosePath() {
     const QString bin = dir.filePath(QStringLiteral("bin"));
     const QString config = dir.filePath(QStringLiteral("config"));
     if (exeDir == "file")
-        writeFile(bin, "x");
+        QVERIFY(writeFile(bin, "x"));
     else if (exeDir != "missing")
         QVERIFY(QDir().mkdir(bin));
     if (exeDir == "dir+ini")
-        writeFile(bin + "/Pelmora.ini", "");
+        QVERIFY(writeFile(bin + "/Pelmora.ini", ""));
     if (exeDir == "read-only") {
         QVERIFY(QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner));
         if (QFileInfo(bin).isWritable())

@@ -14,12 +14,6 @@
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
@@ -107,7 +101,7 @@ void TestSettingsFile::edit() {
     QTemporaryDir dir;
     const QString path = dir.filePath("Pelmora.ini");
     if (!before.isNull())
-        writeFile(path, before);
+        QVERIFY(writeFile(path, before));
     const auto [read, error] = startAndClose(path);
     QCOMPARE(read, pos);
     QCOMPARE(readFile(path), after.isNull() ? before : after);
@@ -156,12 +150,12 @@ void TestSettingsFile::targets() {
     QString checked = target; // the file that is or is not rewritten
     if (setup.startsWith("file")) {
         checked = path;
-        writeFile(path, before);
+        QVERIFY(writeFile(path, before));
         QVERIFY(chmod(QFile::encodeName(path), setup.endsWith("0640") ? 0640 : 0444) == 0);
     } else if (setup == "folder") {
         QVERIFY(QDir(dir.path()).mkdir("Pelmora.ini"));
     } else {
-        writeFile(target, before);
+        QVERIFY(writeFile(target, before));
         if (setup == "link" || setup == "foreign link" || setup == "link to foreign file")
             link(target, path);
         if (setup == "link chain") {
