@@ -3,10 +3,11 @@
 // in two writings: "allman" (braces on their own line, four-space indent, form elements
 // reached through .elements) and "kr" (braces at the line end, two spaces). Which page takes
 // which writing and which functions is in the page table of CMakeLists.txt; a page template
-// names a function by a line "@name@". A section runs from its "//@ writing name" line to the
-// next one.
+// names functions by a line "@name name ...@". A section runs from its "//@ writing name" line
+// to the next one; a "both" section is written allman and laid out anew for kr pages
+// (assemble.cmake), as the two writings of the input check differ only in layout.
 
-//@ allman checkNum
+//@ both checkNum
 function checkNum(str)
 {
     var i, ch;
@@ -77,20 +78,6 @@ function resetValues(form, data)
     var name;
     for (name in data)
         form.elements[name].value = "";
-}
-
-//@ kr checkNum
-function checkNum(str) {
-  var i, ch;
-  for (i = 0; i < str.length; i++) {
-    ch = str.charAt(i);
-    if (ch != "." && ch != "+" && ch != "-" && ch != "e" && ch != "E" &&
-        (ch < "0" || ch > "9")) {
-      alert("请输入有效的数字");
-      return false;
-    }
-  }
-  return true;
 }
 
 //@ kr normalize

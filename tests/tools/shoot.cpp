@@ -1,9 +1,10 @@
 // Saves a PNG of every tab of the main window, as a user would see it, for a look against the
 // intended layout: pelmora_shots <folder> [--results] [--web] [--about]. With --results the
-// calculators first compute one example each, so their result panels show; --web adds tabs 0
-// and 4; --about the About box.
+// calculators first compute one example each, so their result panels show; --web adds the
+// tabs that show pages; --about the About box.
 #include "About.h"
 #include "AppSetup.h"
+#include "PageTexts.h"
 #include "Unit1.h"
 #include "ui_Unit1.h"
 
@@ -11,7 +12,15 @@
 #include <QDir>
 #include <QPixmap>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
+
+// Whether a tab shows a page (in a web view) rather than native widgets.
+static bool showsPage(pages::Tab tab) {
+    return std::any_of(std::begin(pages::kPages), std::end(pages::kPages),
+                       [tab](const pages::Page& page) { return page.tab == tab; });
+}
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -37,11 +46,12 @@ int main(int argc, char* argv[]) {
     const bool web = args.contains(QStringLiteral("--web"));
     if (web)
         frm.prewarmHtmlViews();
-    for (int tab : {1, 2, 3, 0, 4}) {
-        if ((tab == 0 || tab == 4) && !web)
+    for (pages::Tab tab : {pages::IncomeTaxTab, pages::DepositTab, pages::HealthTab,
+                           pages::CalculatorTab, pages::ConversionTab}) {
+        if (showsPage(tab) && !web)
             continue;
         ui.PCMain->setCurrentIndex(tab);
-        QTest::qWait(tab == 0 || tab == 4 ? 2500 : 200);
+        QTest::qWait(showsPage(tab) ? 2500 : 200);
         const QString file = QDir(folder).filePath(QStringLiteral("tab%1.png").arg(tab));
         frm.grab().save(file);
         std::printf("%s %dx%d\n", qPrintable(file), frm.width(), frm.height());
