@@ -16,7 +16,7 @@
 #                         its own; it closes the form and the page
 # The page files were written in two writings (see conversion.js); the parts differ between
 # them only in the lines set below.
-cmake_minimum_required(VERSION 3.17) # foreach ZIP_LISTS
+cmake_minimum_required(VERSION 3.25)
 
 set(allman_link [=[<link rel="stylesheet" href="css/style1.css" type="text/css">]=])
 set(allman_heading_place [=[bgcolor="#CCE6CD" align="center"]=])
