@@ -5,7 +5,8 @@
 // which writing and which functions is in the page table of CMakeLists.txt; a page template
 // names functions by a line "@name name ...@". A section runs from its "//@ writing name" line
 // to the next one; a "both" section is written allman and laid out anew for kr pages
-// (assemble.cmake), as the two writings of the input check differ only in layout.
+// (assemble.cmake), as the two writings of the input check and the reset differ only in
+// layout. "@data@" stands for the page's measures object.
 
 //@ both checkNum
 function checkNum(str)
@@ -78,6 +79,12 @@ function resetValues(form, data)
     var name;
     for (name in data)
         form.elements[name].value = "";
+}
+
+//@ both resetAll
+function resetAll(form)
+{
+    resetValues(form, @data@);
 }
 
 //@ kr normalize
