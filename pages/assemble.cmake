@@ -14,6 +14,11 @@
 #     == HEADING              a heading row over the fields after it
 #   @reset BUTTON@        the reset button, in the free half of the last row or in a row of
 #                         its own; it closes the form and the page
+#   @converter NAME VAR FIELD BOUND: VAR2 = EXPRESSION, ...; SHOWN ...@
+#                         a field's own converter (kr), function NAME(obj): it reads FIELD as
+#                         VAR; below BOUND it answers "ERROR" in the fields of the SHOWN
+#                         variables, else works the assignments out in turn and shows each
+#                         SHOWN variable in the field that the converter reading it reads
 # The page files were written in two writings (see conversion.js); the parts differ between
 # them only in the lines set below.
 cmake_minimum_required(VERSION 3.25)
@@ -162,6 +167,14 @@ string(REPLACE "," ";" wanted "${FUNCTIONS}")
 if(text MATCHES "\n@form [^ \n]+ [0-9]+ ([A-Za-z_][A-Za-z0-9_]*)@")
   set(data "${CMAKE_MATCH_1}")
 endif()
+# Which field each converter reads its variable from.
+string(REGEX MATCHALL "\n@converter [A-Za-z0-9_]+ [A-Za-z0-9_]+ [A-Za-z0-9_]+ " converters "${text}")
+foreach(converter IN LISTS converters)
+  string(REGEX REPLACE "^\n@converter [^ ]+ ([^ ]+) ([^ ]+) $" "\\1;\\2" converter "${converter}")
+  list(GET converter 0 var)
+  list(GET converter 1 field_of_${var})
+endforeach()
+
 hide("${text}" text)
 string(REPLACE "\n" ";" lines "${text}")
 set(page "")
@@ -230,6 +243,30 @@ foreach(line IN LISTS lines)
     set(data "${CMAKE_MATCH_4}")
     emit_part(form)
     set(in_form TRUE)
+  elseif(line MATCHES "^@converter ([^ ]+) ([^ ]+) ([^ ]+) ([^ :]+): ([^;]+); ([^@]+)@$")
+    set(var "${CMAKE_MATCH_2}")
+    string(REPLACE ", " ";" assignments "${CMAKE_MATCH_5}")
+    string(REPLACE " " ";" shown "${CMAKE_MATCH_6}")
+    foreach(shown_var IN LISTS shown)
+      if(NOT DEFINED field_of_${shown_var})
+        message(FATAL_ERROR "${TEMPLATE}: no @converter@ reads '${shown_var}' from a field")
+      endif()
+    endforeach()
+    emit("function ${CMAKE_MATCH_1}(obj) {")
+    emit("  var ${var} = parseFloat(obj.${CMAKE_MATCH_3}.value);")
+    emit("  if (${var} < ${CMAKE_MATCH_4}) {")
+    foreach(shown_var IN LISTS shown)
+      emit("    obj.${field_of_${shown_var}}.value = \"ERROR\";")
+    endforeach()
+    emit("    return;")
+    emit("  }")
+    foreach(assignment IN LISTS assignments)
+      emit("  var ${assignment};")
+    endforeach()
+    foreach(shown_var IN LISTS shown)
+      emit("  obj.${field_of_${shown_var}}.value = \"\" + ${shown_var};")
+    endforeach()
+    emit("}")
   elseif(line MATCHES "^@([A-Za-z]+( [A-Za-z]+)*)@$")
     string(REPLACE " " ";" names "${CMAKE_MATCH_1}")
     set(between "")
