@@ -5,8 +5,8 @@
 // which writing and which functions is in the page table of CMakeLists.txt; a page template
 // names functions by a line "@name name ...@". A section runs from its "//@ writing name" line
 // to the next one; a "both" section is written allman and laid out anew for kr pages
-// (assemble.cmake), as the two writings of the input check and the reset differ only in
-// layout. "@data@" stands for the page's measures object.
+// (assemble.cmake), as the two writings of checkNum and of resetAll differ only in layout.
+// "@data@" stands for the page's measures object.
 
 //@ both checkNum
 function checkNum(str)
