@@ -14,6 +14,7 @@ int pelmoraMain(int argc, char* argv[], const std::function<void(TFrm&)>& starte
                              "xvfb-run) and start it again.\n");
         return 1;
     }
+    prepareApplication();
     QApplication app(argc, argv);
     setUpApplication(app);
 

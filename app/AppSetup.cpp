@@ -7,9 +7,44 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLoggingCategory>
+#include <QOpenGLContext>
 #include <QTranslator>
 
+namespace {
+
+constexpr const char* kGlIntegration = "QT_XCB_GL_INTEGRATION";
+bool g_openGlTurnedOff = false;
+bool g_variableSet = false;
+
+} // namespace
+
+void prepareApplication() {
+    // The forms are drawn by Qt's raster engine and the pages by Qt Quick's software adaptation:
+    // OpenGL is never needed, yet the HTML engine sets up a context whenever the platform offers
+    // one, and that loads the graphics driver (Mesa's software rasteriser alone brings LLVM,
+    // over 30 MiB). So the X11 platform is asked to offer none, unless the user chose how Qt
+    // draws.
+    if (qEnvironmentVariableIsSet(kGlIntegration) ||
+        !qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") ||
+        !qEnvironmentVariableIsEmpty("QSG_RHI_BACKEND"))
+        return;
+    qputenv(kGlIntegration, "none");
+    g_openGlTurnedOff = g_variableSet = true;
+}
+
+bool drawsWithoutOpenGL() {
+    return g_openGlTurnedOff;
+}
+
 void setUpApplication(QApplication& app) {
+    if (g_variableSet) {
+        // The platform reads the variable on its first OpenGL question: asked now, the choice
+        // is made, and the programs the user opens from this one don't inherit it.
+        QOpenGLContext::supportsThreadedOpenGL();
+        qunsetenv(kGlIntegration);
+        g_variableSet = false;
+    }
+
     // No organisation name: the user's settings folder is then ~/.config/Pelmora. No display
     // name either, which Qt would append to the main window's caption.
     QApplication::setApplicationName(kAppTitle);

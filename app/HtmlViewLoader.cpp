@@ -1,5 +1,7 @@
 #include "HtmlViewLoader.h"
 
+#include "AppSetup.h"
+
 #include "HtmlView.h"
 
 #include <QCoreApplication>
@@ -43,13 +45,14 @@ bool softwareRasteriser(const QByteArray& renderer) {
 }
 
 // Chooses how the engine's views are drawn, before the engine is loaded; true for Qt Quick's
-// software adaptation. Qt WebEngine draws through an OpenGL context shared with the widgets;
-// Qt creates it at start-up when asked to (Qt::AA_ShareOpenGLContexts), at the price of loading
-// OpenGL before the first paint, so the program creates it here instead, which the engine
-// accepts as well. Where OpenGL is only a software rasteriser (virtual machines, virtual and
-// remote displays), composing the window through it makes every tab switch to a page about
-// 40 ms slower and costs memory; the software adaptation draws the pages there, as it does
-// when OpenGL is unavailable.
+// software adaptation. The program normally keeps OpenGL out (prepareApplication), and the
+// adaptation draws the pages. Where the user chose how Qt draws, Qt WebEngine draws through an
+// OpenGL context shared with the widgets; Qt creates it at start-up when asked to
+// (Qt::AA_ShareOpenGLContexts), at the price of loading OpenGL before the first paint, so the
+// program creates it here instead, which the engine accepts as well. Where OpenGL is only a
+// software rasteriser (virtual machines, virtual and remote displays), composing the window
+// through it makes every tab switch to a page about 40 ms slower and costs memory; the software
+// adaptation draws the pages there too.
 struct Rendering {
     QByteArray renderer; // OpenGL's renderer string, empty when OpenGL is unavailable
     bool software = false;
@@ -58,6 +61,10 @@ struct Rendering {
 Rendering chooseRendering() {
     static const Rendering chosen = [] {
         Rendering r;
+        if (drawsWithoutOpenGL()) {
+            r.software = true;
+            return r;
+        }
         if (QOpenGLContext* shared = qt_gl_global_share_context()) {
             r.renderer = "shared context of the application";
             Q_UNUSED(shared);
@@ -85,9 +92,22 @@ Rendering chooseRendering() {
     return chosen;
 }
 
+// Kept out of OpenGL, the engine still says on every start that it found none, in words meant
+// for programs that want it; everything else it says goes on as before.
+QtMessageHandler g_nextHandler = nullptr;
+void withoutOpenGlNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    for (const char* note : {"Qt WebEngine seems to be initialized from a plugin",
+                             "No suitable graphics backend found"})
+        if (text.startsWith(QLatin1String(note)))
+            return;
+    g_nextHandler(type, context, text);
+}
+
 const Plugin& plugin() {
     static const Plugin loaded = [] {
         const bool software = chooseRendering().software;
+        if (drawsWithoutOpenGL())
+            g_nextHandler = qInstallMessageHandler(withoutOpenGlNotes);
         Plugin p;
         for (const QString& path : candidates()) {
             if (!QFile::exists(path))
@@ -127,9 +147,10 @@ QString renderingPath() {
                     .arg(chosen.isEmpty() ? QStringLiteral("OpenGL (default)")
                                           : QString::fromLocal8Bit(chosen));
     }
-    return QStringLiteral("OpenGL %1; %2")
-        .arg(r.renderer.isEmpty() ? QStringLiteral("unavailable") : QString::fromUtf8(r.renderer),
-             quick);
+    const QString openGl = drawsWithoutOpenGL()   ? QStringLiteral("kept out by the program")
+                           : r.renderer.isEmpty() ? QStringLiteral("unavailable")
+                                                  : QString::fromUtf8(r.renderer);
+    return QStringLiteral("OpenGL %1; %2").arg(openGl, quick);
 }
 
 bool prewarm() {

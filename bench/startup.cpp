@@ -156,6 +156,7 @@ struct Phases {
 int phasesChild(int argc, char* argv[]) {
     static Phases phases;
     phases.mark("libraries_loaded");
+    prepareApplication();
     QApplication app(argc, argv);
     phases.mark("application");
     setUpApplication(app);

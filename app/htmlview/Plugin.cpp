@@ -40,6 +40,9 @@ void startEngine() {
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     // Both views show this program's own pages: one renderer process serves them.
     flags += " --renderer-process-limit=1";
+    // Its zygote for processes outside the sandbox would idle here: the engine draws and uses
+    // the network inside this process.
+    flags += " --no-unsandboxed-zygote";
     EngineVariable chromiumFlags("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
     std::optional<EngineVariable> noSandbox;
     if (root)
