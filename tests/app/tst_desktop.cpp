@@ -273,7 +273,6 @@ private slots:
 
 // Starts the X server and the window manager before the application connects to it.
 int main(int argc, char* argv[]) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
     const QStringList wm = qEnvironmentVariable("PELMORA_TEST_WM", QStringLiteral("openbox"))
                                .split(' ', Qt::SkipEmptyParts);
@@ -323,6 +322,7 @@ int main(int argc, char* argv[]) {
     }
     int status;
     {
+        prepareApplication(); // drawn as the program draws
         QApplication app(argc, argv);
         TestDesktop test;
         status = QTest::qExec(&test, argc, argv);
