@@ -52,17 +52,13 @@ void setUpApplication(QApplication& app) {
     // Lets desktops match the windows to the desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(PELMORA_APP_ID));
 
-    // No Linux font answers to the Windows names. Chinese text in them was drawn in the Song
-    // face (Windows links its sans faces to it for Chinese), so each maps straight to a Song face
-    // that carries Latin too: one family for the whole window, and no fallback search.
-    const QString song = QStringLiteral("Noto Serif CJK SC");
-    QFont::insertSubstitutions(kSongFace, {song, QStringLiteral("AR PL UMing CN")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {song, QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Verdana"), {song, QStringLiteral("DejaVu Sans")});
+    // The Windows faces the forms name (MS Sans Serif, Verdana) drew their Chinese in the Song
+    // face, as Windows links its sans faces to it for Chinese: the whole window is set in it.
+    QFont::insertSubstitutions(kSongFace,
+                               {QStringLiteral("AR PL UMing CN"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("@GungsuhChe"),
-                               {QStringLiteral("Noto Serif CJK KR"), song});
-    QFont base(QStringLiteral("MS Sans Serif"));
+                               {QStringLiteral("Noto Serif CJK KR"), kSongFace});
+    QFont base(kSongFace);
     base.setPixelSize(11);
     QApplication::setFont(base);
 

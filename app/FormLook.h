@@ -1,12 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "SongFace.h"
 
 class QWidget;
-
-// The Song face the forms are set in, by the name they ask for it with; AppSetup maps it to a
-// Song face installed here.
-inline const QString kSongFace = QStringLiteral("宋体");
 
 // Gives every widget under `root` the font and text colour its form asks for through the
 // dynamic properties fontPx (pixel size of the Song face), fontBold, fontStretch (percent)

@@ -1,5 +1,7 @@
 #include "SideTabs.h"
 
+#include "SongFace.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -16,7 +18,7 @@ SideTabBar::SideTabBar(QWidget* parent) : QTabBar(parent) {
     setDrawBase(false);
     setExpanding(false);
     setUsesScrollButtons(false);
-    QFont f(QStringLiteral("Verdana"));
+    QFont f(kSongFace); // Verdana in the design, whose Chinese is the Song face's
     f.setPixelSize(11);
     setFont(f);
 }

@@ -2,6 +2,7 @@
 
 #include "ConfinedPage.h"
 #include "KeyScript.h"
+#include "SongFace.h"
 
 #include <QFile>
 #include <QUrl>
@@ -88,10 +89,10 @@ void configureProfile(QWebEngineProfile* profile) {
     borders.setRunsOnSubFrames(false);
     profile->scripts()->insert(borders);
 
-    // No Linux font answers to the Song face the pages were drawn for; use a Song (serif) CJK face.
+    // The pages were drawn in the Song face too.
     QWebEngineSettings* s = profile->settings();
-    s->setFontFamily(QWebEngineSettings::StandardFont, QStringLiteral("Noto Serif CJK SC"));
-    s->setFontFamily(QWebEngineSettings::SerifFont, QStringLiteral("Noto Serif CJK SC"));
+    s->setFontFamily(QWebEngineSettings::StandardFont, kSongFace);
+    s->setFontFamily(QWebEngineSettings::SerifFont, kSongFace);
     s->setFontFamily(QWebEngineSettings::SansSerifFont, QStringLiteral("Noto Sans CJK SC"));
     s->setFontFamily(QWebEngineSettings::FixedFont, QStringLiteral("Noto Sans Mono CJK SC"));
     s->setDefaultTextEncoding(QStringLiteral("GBK"));

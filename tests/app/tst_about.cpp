@@ -5,6 +5,7 @@
 #include "AppTestSupport.h"
 #include "CaptionLabel.h"
 #include "Links.h"
+#include "SongFace.h"
 #include "ui_About.h"
 
 #include <QApplication>
@@ -137,7 +138,7 @@ void TestAbout::captionLabelLines() {
     QFETCH(QString, text);
     QFETCH(int, width);
     CaptionLabel label;
-    QFont f(QStringLiteral("宋体"));
+    QFont f(kSongFace);
     f.setPixelSize(13);
     label.setFont(f);
     label.setWordWrap(true);
@@ -168,7 +169,8 @@ void TestAbout::window() {
             .arg(box.font().family())
             .arg(box.font().pixelSize());
     QCOMPARE(signature, QStringLiteral("Frm_About|关于Pelmora|382x214|382x214|382x214|dialog "
-                                       "1|max 0|modal 0|delete 0|宋体 12"));
+                                       "1|max 0|modal 0|delete 0|%1 12")
+                            .arg(kSongFace));
     // Cream where nothing else is drawn.
     const QImage shot = box.grab().toImage();
     QCOMPARE(QColor(shot.pixel(pointOf(QString()))), QColor(255, 251, 240));

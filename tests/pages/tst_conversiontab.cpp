@@ -4,6 +4,7 @@
 #include "PageHarness.h"
 #include "PageTestSupport.h"
 #include "PageTexts.h"
+#include "SongFace.h"
 #include "Unit1.h"
 #include "WebHtmlView.h"
 #include "ui_Unit1.h"
@@ -180,7 +181,7 @@ private slots:
         QVERIFY2(l->y() >= 2 && l->geometry().bottom() < 29 - 2,
                  qPrintable(QString::number(l->y())));
         QCOMPARE(l->width(), width);
-        QCOMPARE(l->font().family(), QStringLiteral("宋体"));
+        QCOMPARE(l->font().family(), kSongFace);
         QCOMPARE(l->font().pixelSize(), 14);
         QCOMPARE(l->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(!l->autoFillBackground());
