@@ -9,6 +9,7 @@
 #include "BenchClock.h"
 #include "HtmlView.h"
 #include "HtmlViewLoader.h"
+#include "PageTexts.h"
 #include "Unit1.h"
 #include "ui_Unit1.h"
 
@@ -191,10 +192,10 @@ void finish(TFrm& frm) {
 
 // First visit of tab 4 (or 0) after the start-up has gone idle; one sample per process. Then
 // the other HTML tab, for the memory with both pages shown.
-void firstVisit(TFrm& frm, int tab) {
+void firstVisit(TFrm& frm, pages::Tab tab) {
     idle(kIdleMs);
     const Memory before = treeMemory();
-    HtmlView* view = tab == 0 ? frm.webCalc() : frm.webDlh();
+    HtmlView* view = tab == pages::CalculatorTab ? frm.webCalc() : frm.webDlh();
     if (!view || !engineView(view) || !loadProbe()) {
         std::printf("error=no-view\n");
         return finish(frm);
@@ -203,12 +204,13 @@ void firstVisit(TFrm& frm, int tab) {
     const double t0 = nowMs();
     const bool ok = loadOf(view, [&] { frm.ui()->PCMain->setCurrentIndex(tab); });
     const double loaded = nowMs() - t0;
-    const bool adjustedOk = tab != 0 || adjusted(view);
+    const bool adjustedOk = tab != pages::CalculatorTab || adjusted(view);
     const double ready = nowMs() - t0;
     const double cpu = treeCpuMs() - cpu0;
     idle(300);
-    const int other = tab == 0 ? 4 : 0;
-    const bool otherOk = loadOf(other == 0 ? frm.webCalc() : frm.webDlh(),
+    const pages::Tab other =
+        tab == pages::CalculatorTab ? pages::ConversionTab : pages::CalculatorTab;
+    const bool otherOk = loadOf(other == pages::CalculatorTab ? frm.webCalc() : frm.webDlh(),
                                 [&] { frm.ui()->PCMain->setCurrentIndex(other); });
     idle(1000);
     const Memory m = treeMemory();
@@ -302,13 +304,15 @@ void steady(TFrm& frm, int rounds) {
     }
 
     // Tab 0 visited once, then later visits from tab 1.
-    allOk &= loadOf(calc, [&] { ui.PCMain->setCurrentIndex(0); }) && adjusted(calc);
+    allOk &=
+        loadOf(calc, [&] { ui.PCMain->setCurrentIndex(pages::CalculatorTab); }) && adjusted(calc);
     std::vector<double> tab0;
     for (int i = 0; i < rounds; ++i) {
-        ui.PCMain->setCurrentIndex(1);
+        ui.PCMain->setCurrentIndex(pages::IncomeTaxTab);
         idle(200);
         const double t0 = nowMs();
-        allOk &= loadOf(calc, [&] { ui.PCMain->setCurrentIndex(0); }) && adjusted(calc);
+        allOk &= loadOf(calc, [&] { ui.PCMain->setCurrentIndex(pages::CalculatorTab); }) &&
+                 adjusted(calc);
         tab0.push_back(nowMs() - t0);
     }
     out.append(report("tab0_later_ms", tab0));
@@ -347,7 +351,7 @@ void steady(TFrm& frm, int rounds) {
     }
 
     // Tab 4, then every label in turn.
-    allOk &= loadOf(dlh, [&] { ui.PCMain->setCurrentIndex(4); });
+    allOk &= loadOf(dlh, [&] { ui.PCMain->setCurrentIndex(pages::ConversionTab); });
     std::vector<double> clicks;
     std::vector<double> conversions;
     const QList<QLabel*>& labels = frm.conversionLabels();
@@ -381,9 +385,9 @@ int childMain(int argc, char* argv[], const QByteArray& mode, int rounds) {
             &frm, &TFrm::firstPainted, &frm,
             [&frm, mode, rounds] {
                 if (mode == "--first-tab4")
-                    firstVisit(frm, 4);
+                    firstVisit(frm, pages::ConversionTab);
                 else if (mode == "--first-tab0")
-                    firstVisit(frm, 0);
+                    firstVisit(frm, pages::CalculatorTab);
                 else
                     steady(frm, rounds);
             },
