@@ -218,7 +218,9 @@ int phasesParent(int rounds) {
 int main(int argc, char* argv[]) {
     if (argc > 1 && QByteArray(argv[1]) == "--phases-child")
         return phasesChild(argc, argv);
-    // The benchmark itself only starts processes; the application object tells the platform.
+    // The benchmark itself only starts processes; the application object tells the platform
+    // and, set up as the program's is, how the program draws.
+    prepareApplication();
     QApplication app(argc, argv);
     const QDir bin(QCoreApplication::applicationDirPath());
     QString program = bin.filePath(QStringLiteral("pelmora"));

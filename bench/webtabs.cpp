@@ -184,6 +184,23 @@ Memory treeMemory() {
     return m;
 }
 
+// Processes outside this tree that map the HTML engine's library: they share its pages, and
+// lower the PSS measured here.
+int otherEngineProcesses() {
+    const std::vector<long> mine = treePids();
+    int others = 0;
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool isPid = false;
+        const long pid = entry.toLong(&isPid);
+        if (!isPid || std::find(mine.begin(), mine.end(), pid) != mine.end())
+            continue;
+        QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+        if (maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6WebEngineCore"))
+            ++others;
+    }
+    return others;
+}
+
 void finish(TFrm& frm) {
     std::fflush(stdout);
     frm.close(); // removes the page files
@@ -519,5 +536,9 @@ int main(int argc, char* argv[]) {
     line("(f) tabs 0 and 4 both shown, PSS", median(pss), 181, "MiB");
     std::printf("      (%d engine processes; private %.1f MiB, RSS summed %.1f MiB)\n", procs - 1,
                 median(uss), median(rss));
+    if (const int others = otherEngineProcesses())
+        std::printf("      (%d other processes held the HTML engine at the end: PSS is lower than "
+                    "on a machine without them)\n",
+                    others);
     return 0;
 }
