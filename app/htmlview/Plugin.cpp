@@ -44,9 +44,10 @@ void startEngine() {
     // the network inside this process.
     flags += " --no-unsandboxed-zygote";
     // The pages' scripts are small and quick: the script engine's optimising compilers would
-    // only cost time on every fresh page and memory (a later calculator visit is about 8 ms
-    // sooner without them).
-    flags += " --js-flags=--lite-mode";
+    // only cost time on every fresh page and memory. WebAssembly, which that mode can't run,
+    // is turned off too, or the engine warns at every start. Script flags the user gave win.
+    if (!flags.contains("--js-flags"))
+        flags += " --js-flags=\"--lite-mode --no-expose-wasm\"";
     EngineVariable chromiumFlags("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
     std::optional<EngineVariable> noSandbox;
     if (root)
