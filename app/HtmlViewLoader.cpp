@@ -1,7 +1,6 @@
 #include "HtmlViewLoader.h"
 
 #include "AppSetup.h"
-
 #include "HtmlView.h"
 
 #include <QCoreApplication>
