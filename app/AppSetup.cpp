@@ -9,16 +9,23 @@
 #include <QLoggingCategory>
 #include <QOpenGLContext>
 #include <QTranslator>
+#include <fontconfig/fontconfig.h>
+#include <thread>
 
 namespace {
 
 constexpr const char* kGlIntegration = "QT_XCB_GL_INTEGRATION";
 bool g_openGlTurnedOff = false;
 bool g_variableSet = false;
+std::jthread g_fontconfigStart; // joins at exit if nothing waited for it
 
 } // namespace
 
 void prepareApplication() {
+    // Fontconfig reads its configuration and font caches on first use, some 10 ms, and every
+    // text in the window waits for it. It is thread-safe: it starts on the second processor
+    // while the application connects to the display.
+    g_fontconfigStart = std::jthread([] { FcInit(); });
     // The forms are drawn by Qt's raster engine and the pages by Qt Quick's software adaptation:
     // OpenGL is never needed, yet the HTML engine sets up a context whenever the platform offers
     // one, and that loads the graphics driver (Mesa's software rasteriser alone brings LLVM,
@@ -37,6 +44,8 @@ bool drawsWithoutOpenGL() {
 }
 
 void setUpApplication(QApplication& app) {
+    if (g_fontconfigStart.joinable())
+        g_fontconfigStart.join();
     if (g_variableSet) {
         // The platform reads the variable on its first OpenGL question: asked now, the choice
         // is made, and the programs the user opens from this one don't inherit it.

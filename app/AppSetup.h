@@ -2,7 +2,8 @@
 
 class QApplication;
 
-// What the platform must know before the application object exists: call it first.
+// What the platform must know before the application object exists, and the font set-up that
+// can run meanwhile: call it first.
 void prepareApplication();
 // True when prepareApplication kept OpenGL out of this program.
 bool drawsWithoutOpenGL();
