@@ -23,6 +23,7 @@ static bool showsPage(pages::Tab tab) {
 }
 
 int main(int argc, char* argv[]) {
+    prepareApplication(); // drawn as the program draws
     QApplication app(argc, argv);
     setUpApplication(app);
     const QStringList args = app.arguments();
