@@ -1,5 +1,7 @@
 #include "KeyScript.h"
 
+#include "PageScript.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -118,13 +120,7 @@ private:
 } // namespace
 
 void KeyScript::attach(QWidget* host, QWebEngineView* view) {
-    QWebEngineScript keys;
-    keys.setName(QStringLiteral("pelmora-keys"));
-    keys.setSourceCode(QString::fromUtf8(kKeyScript));
-    keys.setInjectionPoint(QWebEngineScript::DocumentReady);
-    keys.setWorldId(QWebEngineScript::ApplicationWorld);
-    keys.setRunsOnSubFrames(false);
-    view->page()->scripts().insert(keys);
+    view->page()->scripts().insert(pageScript(QStringLiteral("pelmora-keys"), kKeyScript));
     host->setFocusProxy(view);
     new Clipboard(view);
 }

@@ -2,6 +2,7 @@
 
 #include "ConfinedPage.h"
 #include "KeyScript.h"
+#include "PageScript.h"
 #include "SongFace.h"
 
 #include <QFile>
@@ -81,13 +82,7 @@ void configureProfile(QWebEngineProfile* profile) {
         return;
     done = true;
     profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
-    QWebEngineScript borders;
-    borders.setName(QStringLiteral("pelmora-borders"));
-    borders.setSourceCode(QString::fromUtf8(kBorderScript));
-    borders.setInjectionPoint(QWebEngineScript::DocumentReady);
-    borders.setWorldId(QWebEngineScript::ApplicationWorld);
-    borders.setRunsOnSubFrames(false);
-    profile->scripts()->insert(borders);
+    profile->scripts()->insert(pageScript(QStringLiteral("pelmora-borders"), kBorderScript));
 
     // The pages were drawn in the Song face too.
     QWebEngineSettings* s = profile->settings();
