@@ -50,6 +50,9 @@ void SideTabBar::paintEvent(QPaintEvent*) {
 }
 
 SideTabWidget::SideTabWidget(QWidget* parent) : QTabWidget(parent) {
-    setTabBar(new SideTabBar(this));
+    auto* bar = new SideTabBar(this);
+    // Connected before the tab widget connects its own page switch, so this comes first.
+    connect(bar, &QTabBar::currentChanged, this, &SideTabWidget::currentAboutToChange);
+    setTabBar(bar);
     setTabPosition(QTabWidget::West);
 }

@@ -24,4 +24,9 @@ class SideTabWidget : public QTabWidget {
     Q_OBJECT
 public:
     explicit SideTabWidget(QWidget* parent = nullptr);
+
+signals:
+    // Another tab was chosen and its page is not shown yet: what is done now (sizing the window
+    // for it, say) is done before the page is laid out and drawn.
+    void currentAboutToChange(int index);
 };

@@ -124,6 +124,7 @@ TFrm::TFrm(const QString& settingsPath, QWidget* parent)
         [this] { setOuterSize(m_outerSize.width(), m_outerSize.height()); }, Qt::QueuedConnection);
 
     auto& ui = *m_ui;
+    connect(ui.PCMain, &SideTabWidget::currentAboutToChange, this, &TFrm::PCMainChanging);
     connect(ui.PCMain, &QTabWidget::currentChanged, this, &TFrm::PCMainChange);
     connect(ui.BtnCalc1, &QPushButton::clicked, this, &TFrm::BtnCalc1Click);
     connect(ui.BtnZero1, &QPushButton::clicked, this, &TFrm::BtnZero1Click);
@@ -245,6 +246,21 @@ bool TFrm::event(QEvent* event) {
     return handled;
 }
 
+void TFrm::sizeForTab(int index) {
+    if (index >= 0 && index < int(std::size(kTabSizes)))
+        setOuterSize(kTabSizes[index].width, kTabSizes[index].height);
+}
+
+void TFrm::PCMainChanging(int index) {
+    // An HTML view lays out and draws its whole page again at every new size, so a view keeps
+    // its tab's size while hidden. The window takes the chosen tab's size now, before that tab
+    // is shown, unless the tab being left has a view: then resizing now would resize that view,
+    // and the window is resized after the change instead (PCMainChange).
+    const int leaving = m_ui->PCMain->indexOf(m_ui->PCMain->currentWidget());
+    if (leaving != pages::CalculatorTab && leaving != pages::ConversionTab)
+        sizeForTab(index);
+}
+
 void TFrm::PCMainChange(int index) {
     preparePage(m_ui->PCMain->widget(index));
     switch (index) {
@@ -261,8 +277,7 @@ void TFrm::PCMainChange(int index) {
     default:
         break;
     }
-    if (index >= 0 && index < int(std::size(kTabSizes)))
-        setOuterSize(kTabSizes[index].width, kTabSizes[index].height);
+    sizeForTab(index);
     if (index == pages::ConversionTab)
         showPageSwallowingErrors(pages::fileName(pages::firstPage(pages::ConversionTab)), webDlh());
 }

@@ -23,6 +23,8 @@ public:
 
     // Window sizes are outer sizes: the window system's frame is included.
     void setOuterSize(int width, int height);
+    // Gives the window the outer size of tab `index`.
+    void sizeForTab(int index);
     QSize outerSize() const;
     // The top-left corner of the window's frame on the screen.
     QPoint framePosition() const;
@@ -45,6 +47,8 @@ signals:
     void firstPainted();
 
 public slots:
+    // Another tab was chosen; its page is not shown yet.
+    void PCMainChanging(int index);
     void PCMainChange(int index);
     // Income tax
     void BtnCalc1Click();
