@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -110,6 +111,9 @@ WebHtmlView::WebHtmlView(QWidget* parent) : HtmlView(parent), m_view(new QWebEng
     connect(m_view, &QWebEngineView::loadStarted, this, [this] { m_loading = true; });
     connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
         m_loading = false;
+        // Each document arrives whole inside its URL, and the engine would keep the last fifty
+        // for going back, which a view here never does: a few MiB more on every long session.
+        m_view->history()->clear();
         if (m_warming) {
             m_warming = false;
             return;

@@ -14,6 +14,8 @@
 #include <QStringDecoder>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QWebEngineHistory>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 #include <QtTest>
 #include <fcntl.h>
@@ -375,6 +377,7 @@ private slots:
         QVERIFY(h->eval(field + QStringLiteral(".value")).toString() != QLatin1String("12345"));
         QCOMPARE(h->eval(QStringLiteral("typeof window.pelmoraMark")).toString(),
                  QStringLiteral("undefined"));
+        QCOMPARE(h->view()->page()->history()->count(), 1); // nothing kept of the earlier one
     }
 
     // The close deletes only the page files this process wrote that are still as it wrote them;
