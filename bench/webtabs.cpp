@@ -1,8 +1,8 @@
 // Benchmark of the two HTML tabs in the real program: first and later visits of tabs 0 and 4,
 // selector clicks, a conversion and a calculator key inside the page, and the memory of the
 // program with its HTML engine processes. First visits need a fresh program each, so every
-// sample runs as a child process of this benchmark. Prints medians and ratios to the targets;
-// never fails on time.
+// sample is a program of its own, run one after another by a shell. Prints medians and ratios
+// to the targets; never fails on time.
 //
 //   pelmora_bench_webtabs [runs]      (under a display, e.g. xvfb-run -a)
 #include "AppMain.h"
@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -24,8 +25,6 @@
 #include <QLibrary>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -412,31 +411,32 @@ int childMain(int argc, char* argv[], const QByteArray& mode, int rounds) {
     });
 }
 
-// ---- Parent side -----------------------------------------------------------------------
+// ---- Driver side -----------------------------------------------------------------------
 
-// What the last child said it was drawing with.
-QByteArray rendering;
-
-QByteArray runChild(const QString& mode, const QString& tempDir, int rounds = 0) {
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("Temp"), tempDir);
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), {mode, QString::number(rounds)});
-    if (!child.waitForFinished(300000)) {
-        child.kill();
-        child.waitForFinished();
-    }
-    const QList<QByteArray> lines = child.readAllStandardOutput().trimmed().split('\n');
-    const QByteArray last = lines.isEmpty() ? QByteArray() : lines.last();
-    for (const QByteArray& l : lines)
-        if (l.startsWith("rendering="))
-            rendering = l.mid(10);
-    if (!last.startsWith("ok=1"))
-        std::fprintf(stderr, "%s: %s\n%s\n", qPrintable(mode), last.constData(),
-                     child.readAllStandardError().right(2000).constData());
-    return last;
+// The samples are run by a shell, not by this program: a parent that maps this executable and
+// the Qt libraries shares their pages with every sample and lowers the memory it measures
+// (by about 8 MiB of PSS here). The shell collects each sample's lines, then has this program
+// summarise them.
+const char* const kDriver = R"SH(
+self=$1; runs=$2
+dir=$(mktemp -d) || exit 1
+trap 'rm -rf "$dir"' EXIT
+export Temp="$dir"
+results="$dir/results"
+echo "load_before $(cut -d' ' -f1 /proc/loadavg)" > "$results"
+sample() {
+  timeout 300 "$self" "$@" > "$dir/out" 2> "$dir/err"
+  if ! grep -q '^ok=1' "$dir/out"; then
+    echo "$1: $(tail -n 1 "$dir/out")" >&2; tail -c 2000 "$dir/err" >&2
+  fi
+  grep -E '^(ok=|rendering=)' "$dir/out" | sed "s/^/$1 /" >> "$results"
 }
+timeout 300 "$self" --first-tab4 > /dev/null 2>&1 # warms the file cache
+i=0
+while [ $i -lt "$runs" ]; do sample --first-tab4; sample --first-tab0; i=$((i + 1)); done
+sample --steady "$runs"
+"$self" --summary "$results"
+)SH";
 
 struct Visit {
     double loaded = 0, ready = 0;
@@ -464,18 +464,26 @@ void line(const char* what, double value, double target, const char* unit = "ms"
                 unit, value / target);
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    if (argc > 1 && QByteArray(argv[1]).startsWith("--"))
-        return childMain(argc, argv, argv[1], argc > 2 ? std::max(1, std::atoi(argv[2])) : 5);
-
-    QCoreApplication app(argc, argv);
-    const int runs = std::max(5, argc > 1 ? std::atoi(argv[1]) : 7);
-    QTemporaryDir temp;
-    const double load0 = loadAverage();
-
-    runChild(QStringLiteral("--first-tab4"), temp.path()); // warms the file cache
+// The summary of the lines the driver collected: each sample's mode, then what it printed.
+int summarise(const QString& resultsFile) {
+    QFile file(resultsFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return 1;
+    double load0 = -1;
+    QByteArray rendering, steadyLine;
+    std::vector<std::pair<QByteArray, QByteArray>> visits;
+    for (const QByteArray& l : file.readAll().split('\n')) {
+        const qsizetype space = l.indexOf(' ');
+        const QByteArray mode = l.left(space), rest = l.mid(space + 1);
+        if (mode == "load_before")
+            load0 = rest.toDouble();
+        else if (rest.startsWith("rendering="))
+            rendering = rest.mid(10);
+        else if (mode == "--steady")
+            steadyLine = rest;
+        else if (!mode.isEmpty())
+            visits.emplace_back(mode, rest);
+    }
     std::vector<double> tab4, tab0Loaded, tab0Ready, pss, rss, uss, beforePss, beforeUss;
     std::vector<double> tab4Cpu, tab0Cpu;
     int procs = 0, beforeProcs = 0;
@@ -488,21 +496,20 @@ int main(int argc, char* argv[]) {
         procs = v.procs;
         beforeProcs = v.beforeProcs;
     };
-    for (int i = 0; i < runs; ++i) {
+    for (const auto& [mode, line] : visits) {
         Visit v;
-        if (parseVisit(runChild(QStringLiteral("--first-tab4"), temp.path()), v)) {
+        if (!parseVisit(line, v))
+            continue;
+        memory(v);
+        if (mode == "--first-tab4") {
             tab4.push_back(v.loaded);
             tab4Cpu.push_back(v.cpuMs);
-            memory(v);
-        }
-        if (parseVisit(runChild(QStringLiteral("--first-tab0"), temp.path()), v)) {
+        } else {
             tab0Loaded.push_back(v.loaded);
             tab0Ready.push_back(v.ready);
             tab0Cpu.push_back(v.cpuMs);
-            memory(v);
         }
     }
-    const QByteArray steadyLine = runChild(QStringLiteral("--steady"), temp.path(), runs);
     std::map<QString, std::vector<double>> steadySamples;
     const qsizetype json = steadyLine.indexOf("steady=");
     if (json >= 0)
@@ -541,4 +548,20 @@ int main(int argc, char* argv[]) {
                     "on a machine without them)\n",
                     others);
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    if (mode == "--summary" && argc > 2)
+        return summarise(QString::fromLocal8Bit(argv[2]));
+    if (mode.startsWith("--"))
+        return childMain(argc, argv, mode, argc > 2 ? std::max(1, std::atoi(argv[2])) : 5);
+    const QByteArray runs = QByteArray::number(std::max(5, argc > 1 ? std::atoi(argv[1]) : 7));
+    const QByteArray self =
+        QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath().toLocal8Bit();
+    execl("/bin/sh", "sh", "-c", kDriver, "sh", self.constData(), runs.constData(), nullptr);
+    std::perror("/bin/sh");
+    return 1;
 }
