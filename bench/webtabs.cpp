@@ -415,7 +415,7 @@ int childMain(int argc, char* argv[], const QByteArray& mode, int rounds) {
 
 // The samples are run by a shell, not by this program: a parent that maps this executable and
 // the Qt libraries shares their pages with every sample and lowers the memory it measures
-// (by about 8 MiB of PSS here). The shell collects each sample's lines, then has this program
+// (by about 3 MiB of PSS here). The shell collects each sample's lines, then has this program
 // summarise them.
 const char* const kDriver = R"SH(
 self=$1; runs=$2
