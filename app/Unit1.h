@@ -23,8 +23,6 @@ public:
 
     // Window sizes are outer sizes: the window system's frame is included.
     void setOuterSize(int width, int height);
-    // Gives the window the outer size of tab `index`.
-    void sizeForTab(int index);
     QSize outerSize() const;
     // The top-left corner of the window's frame on the screen.
     QPoint framePosition() const;
@@ -88,6 +86,8 @@ private:
     void showPageSwallowingErrors(const QString& pageFile, HtmlView* view);
     void highlightConversionLabel(int tag);
     void setUpHelpMenuAndStatusBar();
+    // Gives the window the outer size of tab `index`.
+    void sizeForTab(int index);
 
     std::unique_ptr<Ui::Frm> m_ui;
     QList<QLabel*> ConversionLabels;

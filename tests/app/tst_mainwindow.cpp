@@ -239,13 +239,12 @@ void TestMainWindow::tabSizes() {
     // while hidden and is not resized on the way back.
     QFETCH(bool, htmlView);
     int resizes = 0;
-    auto* counter = new EventCounter(f.ui.PCMain->widget(tab), QEvent::Resize, &resizes);
+    EventCounter counter(f.ui.PCMain->widget(tab), QEvent::Resize, &resizes);
     clickTab(f.frm, tab);
     QTest::qWait(10);
     QCOMPARE(f.frm.outerSize(), size);
     if (htmlView)
         QCOMPARE(resizes, 0);
-    delete counter;
 }
 
 void TestMainWindow::tabsKeepTheirState() {
