@@ -28,9 +28,11 @@ public:
     virtual bool busy() const = 0;
     // True once a document has been loaded into the view.
     virtual bool hasDocument() const = 0;
-    // Scrolls the document to (x, y) even when the page would fit the view.
+    // Scrolls the document to (x, y) even when the page would fit the view. Later documents are
+    // scrolled so as soon as they are parsed, before they are first drawn.
     virtual void scrollDocument(int x, int y) = 0;
-    // Takes the scroll bars off the document (the body's scroll = "no").
+    // Takes the scroll bars off the document (the body's scroll = "no"), and off later documents
+    // as soon as they are parsed.
     virtual void hideScrollBars() = 0;
     // Loads `page` (GBK text) ahead of its first real showing, so the engine's renderer is up
     // with its fonts and scripts warm; it counts as no document and calls no download-complete

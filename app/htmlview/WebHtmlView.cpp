@@ -6,6 +6,7 @@
 #include "SongFace.h"
 
 #include <QFile>
+#include <QPoint>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
@@ -43,6 +44,19 @@ const char* const kBorderScript = R"JS(
   }
 })();
 )JS";
+
+// The host's adjustments of a document, as scripts.
+QString scrollScript(QPoint to) {
+    // A page that fits the view cannot scroll; make it taller than the view by y, whatever
+    // size the view is given later, so that it really moves and stays moved.
+    return QStringLiteral("(function(x,y){var b=document.body;if(!b)return;"
+                          "b.style.minHeight='calc(100vh + '+y+'px)';"
+                          "window.scroll(x,y);})(%1,%2);")
+        .arg(to.x())
+        .arg(to.y());
+}
+// Without a doctype the body's overflow governs the whole viewport.
+const char* const kHideScrollBarsScript = "if(document.body)document.body.style.overflow='hidden';";
 
 class Page : public ConfinedPage {
 public:
@@ -150,20 +164,30 @@ void WebHtmlView::load(const QByteArray& bytes, const QUrl& base) {
 }
 
 void WebHtmlView::scrollDocument(int x, int y) {
-    // A page that fits the view cannot scroll; make it taller than the view by y, whatever
-    // size the view is given later, so that it really moves and stays moved.
-    page()->runJavaScript(QStringLiteral("(function(x,y){var b=document.body;if(!b)return;"
-                                         "b.style.minHeight='calc(100vh + '+y+'px)';"
-                                         "window.scroll(x,y);})(%1,%2)")
-                              .arg(x)
-                              .arg(y),
-                          QWebEngineScript::ApplicationWorld);
+    m_scrollTo = QPoint(x, y);
+    updateAdjustScript();
+    page()->runJavaScript(scrollScript(*m_scrollTo), QWebEngineScript::ApplicationWorld);
 }
 
 void WebHtmlView::hideScrollBars() {
-    // Without a doctype the body's overflow governs the whole viewport.
-    page()->runJavaScript(QStringLiteral("if(document.body)document.body.style.overflow='hidden';"),
+    m_hideScrollBars = true;
+    updateAdjustScript();
+    page()->runJavaScript(QString::fromLatin1(kHideScrollBarsScript),
                           QWebEngineScript::ApplicationWorld);
+}
+
+void WebHtmlView::updateAdjustScript() {
+    // Every later document gets the adjustments asked for so far as soon as it is parsed, so it
+    // is first drawn adjusted instead of moving once its load has finished.
+    QString source;
+    if (m_scrollTo)
+        source += scrollScript(*m_scrollTo);
+    if (m_hideScrollBars)
+        source += QString::fromLatin1(kHideScrollBarsScript);
+    QWebEngineScriptCollection& scripts = page()->scripts();
+    for (const QWebEngineScript& old : scripts.find(QStringLiteral("pelmora-adjust")))
+        scripts.remove(old);
+    scripts.insert(pageScript(QStringLiteral("pelmora-adjust"), source));
 }
 
 void WebHtmlView::setScriptBoxes(ScriptBoxes boxes) {

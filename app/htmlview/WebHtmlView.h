@@ -2,8 +2,10 @@
 
 #include "HtmlView.h"
 
+#include <QPoint>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QUrl;
 class QWebEngineView;
@@ -36,10 +38,14 @@ public:
 private:
     // Every document goes in here, the warm-up page as well.
     void load(const QByteArray& bytes, const QUrl& base);
+    // The script that gives each new document the adjustments asked for so far.
+    void updateAdjustScript();
 
     QWebEngineView* m_view;
     bool m_warming = false;
     bool m_loading = false;
     bool m_hasDocument = false;
+    std::optional<QPoint> m_scrollTo;
+    bool m_hideScrollBars = false;
     std::function<void()> m_downloadComplete;
 };

@@ -380,6 +380,18 @@ private slots:
         QCOMPARE(h->view()->page()->history()->count(), 1); // nothing kept of the earlier one
     }
 
+    // Once a view has been asked to scroll and to drop its scroll bars, every later document
+    // comes so from its parsing on: it is never drawn unadjusted first.
+    void laterDocumentsComeAdjusted() {
+        QVERIFY(showAndWait(u"calc.html"_s));
+        h->view()->scrollDocument(0, 10);
+        h->view()->hideScrollBars();
+        QVERIFY(showAndWait(u"calc.html"_s));
+        QCOMPARE(h->eval(u"[window.scrollY, getComputedStyle(document.body).overflow].join()"_s)
+                     .toString(),
+                 u"10,hidden"_s);
+    }
+
     // The close deletes only the page files this process wrote that are still as it wrote them;
     // a file changed, replaced or never written by it stays, like every other file.
     void closeDeletes_data() {
