@@ -46,6 +46,8 @@ static_assert(std::size(kTabSizes) == pages::TabCount);
 // The outer width while a conversion page shows; its height is in the page table.
 constexpr int kConversionWidth = 810;
 constexpr int kSelectorBarHeight = 29;
+// The calculator page is shown scrolled down by this much, its top out of sight.
+constexpr int kCalculatorScroll = 10;
 
 const QColor kLabelHighlighted(0, 0, 128); // navy
 const QColor kLabelNormal(62, 172, 238);
@@ -434,7 +436,15 @@ HtmlView* TFrm::ensureView(HtmlView*& view, QWidget* host) {
 }
 
 HtmlView* TFrm::webCalc() {
-    return ensureView(m_webCalc, m_ui->WebCalc);
+    const bool created = !m_webCalc;
+    HtmlView* view = ensureView(m_webCalc, m_ui->WebCalc);
+    // Asked for at once, so that even the first page is drawn adjusted; the handler asks again
+    // after every load.
+    if (created && view) {
+        view->scrollDocument(0, kCalculatorScroll);
+        view->hideScrollBars();
+    }
+    return view;
 }
 HtmlView* TFrm::webDlh() {
     return ensureView(m_webDlh, m_ui->WebDlh);
@@ -463,7 +473,7 @@ void TFrm::WebCalcDownloadComplete() {
     HtmlView* view = m_webCalc;
     if (!view || !view->hasDocument())
         return;
-    view->scrollDocument(0, 10);
+    view->scrollDocument(0, kCalculatorScroll);
     if (!view->busy())
         view->hideScrollBars();
     // A fresh document may bring the engine a new widget: the keys must reach this one.
