@@ -164,21 +164,27 @@ void WebHtmlView::load(const QByteArray& bytes, const QUrl& base) {
 }
 
 void WebHtmlView::scrollDocument(int x, int y) {
-    m_scrollTo = QPoint(x, y);
-    updateAdjustScript();
+    if (m_scrollTo != QPoint(x, y)) {
+        m_scrollTo = QPoint(x, y);
+        updateAdjustScript();
+    }
     page()->runJavaScript(scrollScript(*m_scrollTo), QWebEngineScript::ApplicationWorld);
 }
 
 void WebHtmlView::hideScrollBars() {
-    m_hideScrollBars = true;
-    updateAdjustScript();
+    if (!m_hideScrollBars) {
+        m_hideScrollBars = true;
+        updateAdjustScript();
+    }
     page()->runJavaScript(QString::fromLatin1(kHideScrollBarsScript),
                           QWebEngineScript::ApplicationWorld);
 }
 
 void WebHtmlView::updateAdjustScript() {
-    // Every later document gets the adjustments asked for so far as soon as it is parsed, so it
-    // is first drawn adjusted instead of moving once its load has finished.
+    // Called only when an adjustment changes: the host asks again after every load, and each
+    // change of the scripts goes to the engine's renderer. Every later document gets the
+    // adjustments asked for so far as soon as it is parsed, so it is first drawn adjusted instead
+    // of moving once its load has finished.
     QString source;
     if (m_scrollTo)
         source += scrollScript(*m_scrollTo);
