@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QPoint>
+#include <QStringDecoder>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
@@ -105,7 +106,6 @@ void configureProfile(QWebEngineProfile* profile) {
     s->setFontFamily(QWebEngineSettings::SerifFont, kSongFace);
     s->setFontFamily(QWebEngineSettings::SansSerifFont, QStringLiteral("Noto Sans CJK SC"));
     s->setFontFamily(QWebEngineSettings::FixedFont, QStringLiteral("Noto Sans Mono CJK SC"));
-    s->setDefaultTextEncoding(QStringLiteral("GBK"));
     s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
     s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     s->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
@@ -159,8 +159,17 @@ void WebHtmlView::warmUp(const QByteArray& page) {
 }
 
 void WebHtmlView::load(const QByteArray& bytes, const QUrl& base) {
-    // The bytes go over with their charset stated: Chromium would otherwise guess it.
-    static_cast<Page*>(page())->showContent(bytes, QStringLiteral("text/html;charset=GBK"), base);
+    // The page goes over with its charset stated: Chromium would otherwise guess it. Any
+    // charset but UTF-8 makes each renderer list every converter ICU has (3 MiB of its data
+    // read in), so the view decodes the GBK itself. Bytes that are not GBK go over as they are.
+    QStringDecoder gbk("GBK");
+    const QString text = gbk.decode(bytes);
+    if (gbk.isValid() && !gbk.hasError())
+        static_cast<Page*>(page())->showContent(text.toUtf8(),
+                                                QStringLiteral("text/html;charset=UTF-8"), base);
+    else
+        static_cast<Page*>(page())->showContent(bytes, QStringLiteral("text/html;charset=GBK"),
+                                                base);
 }
 
 void WebHtmlView::scrollDocument(int x, int y) {

@@ -380,6 +380,24 @@ private slots:
         QCOMPARE(h->view()->page()->history()->count(), 1); // nothing kept of the earlier one
     }
 
+    // The view reads its pages as GBK, Chinese in attribute values too; bytes that are not all
+    // GBK still show what is.
+    void gbkText_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray page = "<title>\xca\xfd\xd1\xa7</title>"
+                                "<input id=f value=\"\xcd\xcb\xb8\xf1\xa1\xa1\">";
+        QTest::newRow("GBK") << page;
+        QTest::newRow("a byte that is not") << page + "<p>\x81 </p>";
+    }
+    void gbkText() {
+        QFETCH(QByteArray, bytes);
+        QSignalSpy finished(h->view()->webView(), &QWebEngineView::loadFinished);
+        h->view()->showPage(at(u"gbk.html"_s), bytes);
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(h->eval(u"document.title + '|' + document.getElementById('f').value"_s).toString(),
+                 u"数学|退格　"_s);
+    }
+
     // Once a view has been asked to scroll and to drop its scroll bars, every later document
     // comes so from its parsing on: it is never drawn unadjusted first.
     void laterDocumentsComeAdjusted() {
