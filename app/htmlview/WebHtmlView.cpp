@@ -160,9 +160,10 @@ void WebHtmlView::warmUp(const QByteArray& page) {
 
 void WebHtmlView::load(const QByteArray& bytes, const QUrl& base) {
     // The page goes over with its charset stated: Chromium would otherwise guess it. Any
-    // charset but UTF-8 makes each renderer list every converter ICU has (3 MiB of its data
-    // read in), so the view decodes the GBK itself. Bytes that are not GBK go over as they are.
-    QStringDecoder gbk("GBK");
+    // charset but UTF-8, even as the default one, makes each renderer list every converter ICU
+    // has (3 MiB of its data read in), so the view decodes the GBK itself. Bytes that are not
+    // GBK, a lone lead byte at the end too, go over as they are.
+    QStringDecoder gbk("GBK", QStringConverter::Flag::Stateless);
     const QString text = gbk.decode(bytes);
     if (gbk.isValid() && !gbk.hasError())
         static_cast<Page*>(page())->showContent(text.toUtf8(),
