@@ -17,7 +17,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -559,8 +558,8 @@ int main(int argc, char* argv[]) {
     if (mode.startsWith("--"))
         return childMain(argc, argv, mode, argc > 2 ? std::max(1, std::atoi(argv[2])) : 5);
     const QByteArray runs = QByteArray::number(std::max(5, argc > 1 ? std::atoi(argv[1]) : 7));
-    const QByteArray self =
-        QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath().toLocal8Bit();
+    // The running executable itself, however it was started (argv[0] may be a bare name).
+    const QByteArray self = QFile::symLinkTarget(QStringLiteral("/proc/self/exe")).toLocal8Bit();
     execl("/bin/sh", "sh", "-c", kDriver, "sh", self.constData(), runs.constData(), nullptr);
     std::perror("/bin/sh");
     return 1;
